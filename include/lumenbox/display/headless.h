@@ -1,0 +1,73 @@
+// The headless display's test interface. Nothing is shown; tests set up the
+// screen before a window opens, drive input, and look at what a user would see.
+// Each call works only while the headless display is the process's display
+// (LUMENBOX_DISPLAY=headless); otherwise it does nothing and returns empty.
+#pragma once
+
+#include <cstdint>
+#include <initializer_list>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lumenbox::display::headless {
+
+// A window's identity: the value of its window handle.
+using WindowId = std::uintptr_t;
+template <class Handle>
+WindowId IdOf(Handle* window) {
+    return reinterpret_cast<WindowId>(window);
+}
+
+// Whether the headless display is the process's display.
+bool IsActive();
+// Back to the defaults: a 1920 x 1080 32-bit screen, OpenGL available and
+// leaving the floating-point environment alone, the default font families,
+// every key up and every toggle off.
+void Reset();
+
+// ---- Before a window opens ----------------------------------------------
+void SetScreen(int width, int height, int bitsPerPixel = 32);
+void SetOpenGLAvailable(bool available);
+// Making an OpenGL context changes the rounding mode and raises a pending
+// floating-point exception, as some drivers do.
+void SetOpenGLAltersFloatingPoint(bool alters);
+void SetFontFamilies(std::vector<std::string> families);
+void RemoveFontFamily(std::string_view family);
+
+// ---- Windows --------------------------------------------------------------
+struct WindowView {
+    std::string caption;
+    bool visible;
+    bool focused;
+    bool framed;
+    int x;  // outer rectangle
+    int y;
+    int width;
+    int height;
+    int clientWidth;
+    int clientHeight;
+};
+std::vector<WindowId> Windows();
+std::optional<WindowView> Window(WindowId window);
+// The client surface as 0x00RRGGBB values, rows top-down; empty if unknown.
+std::vector<std::uint32_t> ClientPixels(WindowId window);
+// One client pixel as 0x00RRGGBB; nullopt outside the surface or if unknown.
+std::optional<std::uint32_t> ClientPixel(WindowId window, int x, int y);
+
+// ---- Input (to the window with the focus) --------------------------------
+void PressKey(int virtualKey);
+// Another key-down while held, as auto-repeat makes.
+void RepeatKey(int virtualKey);
+void ReleaseKey(int virtualKey);
+// Presses the modifiers in order, presses and releases the key, then
+// releases the modifiers in reverse order.
+void TypeKey(int virtualKey, std::initializer_list<int> modifiers = {});
+// Caps Lock, Num Lock and Scroll Lock toggles.
+void SetToggle(int virtualKey, bool on);
+void ClickClose(WindowId window);
+// Part of the client area must be repainted (right and bottom exclusive).
+void Expose(WindowId window, int left, int top, int right, int bottom);
+
+}  // namespace lumenbox::display::headless

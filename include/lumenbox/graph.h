@@ -1,0 +1,251 @@
+// Lumenbox graphics: one graphics window with an off-screen canvas, driven by
+// immediate-mode calls from the program's thread.
+//
+// Every call reports through GraphState.GraphStatus (see the codes below)
+// instead of a result or an exception: it sets the status to 0 first, then to
+// one negative code when it refuses. A call made while no window is open
+// reports StatusNotOpen and does nothing else, unless its comment says
+// otherwise.
+//
+// Coordinates are signed 16-bit, relative to the view area's top left corner;
+// rectangle corners are inclusive. Colour numbers are palette entry numbers
+// (reduced modulo the palette size) in palette kinds, COLORREFs otherwise.
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include <lumenbox/win/gdi.h>
+#include <lumenbox/win/gl.h>
+#include <lumenbox/win/kernel.h>
+#include <lumenbox/win/types.h>
+
+namespace lumenbox {
+
+// ---- Status codes ---------------------------------------------------------
+inline constexpr std::int16_t StatusOk = 0;
+inline constexpr std::int16_t StatusNotOpen = -1;
+inline constexpr std::int16_t StatusBadKind = -2;
+inline constexpr std::int16_t StatusBadSize = -3;          // also: the window does not fit the screen
+inline constexpr std::int16_t StatusWindowFailed = -4;     // class or window creation failed
+inline constexpr std::int16_t StatusFontMissing = -5;      // font face not installed, or font table full
+inline constexpr std::int16_t StatusEmptyFontSlot = -6;
+inline constexpr std::int16_t StatusOutOfRange = -7;
+inline constexpr std::int16_t StatusNoPalette = -8;
+inline constexpr std::int16_t StatusNoOpenGL = -9;
+inline constexpr std::int16_t StatusAlreadyOpen = -10;
+
+// What a status code means, in a few words ("graphics window not open").
+const char* StatusMeaning(std::int16_t status);
+
+// ---- The library's state --------------------------------------------------
+
+// The key handler's signature: the window procedure's own.
+using KeyHookProc = win::LRESULT (*)(win::HWND window, std::uint32_t message, win::WPARAM wParam,
+                                     win::LPARAM lParam);
+
+struct ViewAreaRecord {
+    std::int16_t x1 = 0;
+    std::int16_t y1 = 0;
+    std::int16_t x2 = 0;
+    std::int16_t y2 = 0;
+    bool clip = false;
+};
+
+// A registered font face: the name followed by one zero character, cut to
+// 31 characters in all; Length counts the characters stored, 0 marks a free slot.
+struct FontSlot {
+    std::uint8_t Length = 0;
+    std::array<char, 31> Text{};
+    // The name without its terminating zero.
+    std::string_view Name() const {
+        std::string_view stored(Text.data(), Length);
+        return stored.substr(0, stored.find('\0'));
+    }
+};
+
+struct GraphStateRecord {
+    std::array<std::uint32_t, 256> StandardColors{};  // standard colours as colour numbers of the open window
+    KeyHookProc KeyHook = nullptr;                     // keyboard unit's handler for window messages
+    std::atomic<bool> GraphIsOpen{false};              // window and surfaces ready for drawing
+    bool PaletteMode = false;                          // the canvas has a palette (kinds 1, 2, 3)
+    std::int32_t ScreenWidth = 0;                      // read once at start-up
+    std::int32_t ScreenHeight = 0;
+    std::int16_t GraphKind = -1;                       // kind code of the current or last window
+    std::int16_t GraphSize = 0;                        // size code of the current or last window
+    std::atomic<std::int16_t> GraphStatus{0};          // result of the last call
+    std::array<std::uint32_t*, 256> StandardColorRefs{};  // reference i designates StandardColors[i]
+    std::int32_t CustomWidth = 0;                      // client size for size code 13
+    std::int32_t CustomHeight = 0;
+    std::int32_t WindowWidth = 0;                      // outer size; width 0 lets the system choose
+    std::int32_t WindowHeight = 0;
+    std::uint32_t WindowStyle = 0;
+    std::uint8_t CanvasBitsPerPixel = 0;
+    std::uint16_t PaletteCapacity = 0;                 // 2, 16 or 256 entries
+    std::uint16_t PaletteSize = 0;                     // entries in use
+    std::atomic<win::HWND> GraphWindow{nullptr};
+    char GraphCaption[256]{};                          // zero-terminated caption
+    win::HANDLE GraphThread = nullptr;                 // the window thread
+    std::int32_t MaxX = 0;                             // client width - 1
+    std::int32_t MaxY = 0;                             // client height - 1
+    std::int32_t ViewOriginX = 0;                      // view area's top left in client coordinates
+    std::int32_t ViewOriginY = 0;
+    std::int32_t CurrentX = 0;                         // current position, view-area relative
+    std::int32_t CurrentY = 0;
+    std::uint32_t AspectX = 0;
+    std::uint32_t AspectY = 0;
+    bool AspectIsSquare = false;
+    win::HDC WindowDC = nullptr;
+    win::HDC CanvasDC = nullptr;
+    win::HDC PatternDC = nullptr;
+    win::HPALETTE GraphPalette = nullptr;
+    win::HPALETTE InitialPalette = nullptr;
+    win::HPEN CurrentPen = nullptr;
+    win::HPEN InitialPen = nullptr;
+    win::HBRUSH FillBrush = nullptr;
+    win::HBRUSH InitialBrush = nullptr;
+    win::HFONT CurrentFont = nullptr;
+    win::HFONT InitialFont = nullptr;
+    win::HBITMAP PatternBitmap = nullptr;              // the 8 x 8 user pattern
+    win::HBITMAP InitialBitmap = nullptr;              // CanvasDC's bitmap at creation
+    std::array<win::HBITMAP, 4> CanvasPages{};
+    std::vector<win::RGBQUAD> ColorTable;              // the canvas pages' colour table
+    win::CRITICAL_SECTION DrawLock;                    // guards the device contexts and canvas pages
+    bool DrawToWindow = false;                         // drawing also goes to WindowDC
+    bool DirectDrawing = false;                        // permission for it
+    std::uint16_t ShownPage = 0;
+    std::uint16_t DrawPage = 0;
+    std::array<FontSlot, 15> FontTable{};
+    win::HRGN ClipRegion = nullptr;
+    std::uint32_t DrawColor = 0;
+    std::uint32_t BackgroundColor = 0;
+    std::uint16_t LineStyle = 0;
+    std::uint16_t LinePattern = 0;
+    std::uint16_t LineThickness = 0;
+    std::uint16_t FillMode = 0;
+    std::uint32_t FillColor = 0;
+    std::array<std::uint8_t, 8> UserPatternRows{};
+    ViewAreaRecord ViewArea;
+    std::int16_t ViewWidth = 0;
+    std::int16_t ViewHeight = 0;
+    bool GLReady = false;                              // both OpenGL contexts exist
+    win::HGLRC WindowGLContext = nullptr;
+    win::HGLRC CanvasGLContext = nullptr;
+    std::int32_t FontFound = 0;
+};
+
+// The one record of the library's state.
+extern GraphStateRecord GraphState;
+
+// ---- Start-up and state ---------------------------------------------------
+
+// Whether a window is open for drawing; does not touch the status.
+bool IsGraphOpen();
+// Runs before main: clears the flags, sets KeyHook to none, reads the screen
+// size, binds the standard colour references. Programs never call it.
+void GraphLibraryStart();
+// Step of GraphLibraryStart: StandardColorRefs[i] designates StandardColors[i].
+void BindStandardColors();
+// Runs after main: closes a window left open, releases the colour table.
+void GraphLibraryStop();
+
+// ---- Opening and closing --------------------------------------------------
+
+// Opens the graphics window. kind: 0 auto (becomes 9), 1 two colours,
+// 2 sixteen, 3 256-colour palette, 9 direct colour. size: 1 320x200,
+// 2 640x200, 3 640x350, 4 640x480, 5 720x350, 6 800x600, 7 1024x768,
+// 8 1280x1024, 10 system-chosen, 11 screen less frame, 12 full screen,
+// 13 custom. Only the caption's first 255 characters count; an empty caption
+// gives "Lumenbox 1.1". Status: 0, -10, -3, -2, -4, -5, or -9 (open, without OpenGL).
+void OpenGraphics(std::int16_t& kind, std::int16_t& size, std::string_view caption);
+// Ends the window and its thread. Status 0 or -1.
+void CloseGraphics();
+// Chooses the canvas page (0 to 3; 4 and above mean 0) that receives drawing.
+void SelectDrawPage(std::uint16_t page);
+// Makes the window's (true) or the canvas's (false) OpenGL context current.
+// Status -9 without OpenGL, and then not reset to 0 first.
+void SelectGLTarget(bool toWindow);
+
+// ---- Colours and palette --------------------------------------------------
+
+struct PaletteRecord {
+    std::uint16_t Count;                  // entries used, 1 to the palette's capacity
+    std::array<std::uint32_t, 256> Colors;  // COLORREF form
+};
+
+// The platform colour of a colour number: PALETTEINDEX(colour mod size) in
+// palette kinds, the colour itself otherwise. Works without a window.
+std::uint32_t DeviceColor(std::uint32_t colour);
+// Sets one palette entry (low 8 bits of each component). Status 0, -1, -8, -7.
+void SetPaletteColor(std::uint16_t entry, std::uint16_t red, std::uint16_t green, std::uint16_t blue);
+// The library's default palette for the open (or last) kind. Works without a window.
+void FillDefaultPalette(PaletteRecord& record);
+// Replaces the whole palette; entries past Count show entry 0's colour.
+// Status 0, -1, -8, -7 (Count 0 or above the capacity).
+void ReplacePalette(const PaletteRecord& record);
+
+// ---- Fills and pixels -----------------------------------------------------
+
+// mode: 0 background colour, 1 solid, 2 horizontal, 3 vertical, 4 cross,
+// 5 rising diagonal, 6 falling diagonal, 7 diagonal cross, 8 user pattern,
+// 9 none. Status 0, -1, -7.
+void SetFillMode(std::uint16_t mode, std::uint32_t colour);
+// An 8 x 8 pattern, top row first, bit 7 leftmost: 1 bits in `colour`, 0 bits
+// in the background colour; selects fill mode 8.
+void DefineFillPattern(const std::array<std::uint8_t, 8>& rows, std::uint32_t colour);
+// Fills the rectangle with both corners inclusive; reversed corners fill nothing.
+void FillBar(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2);
+// A canvas pixel as a colour number: the lowest palette entry of its colour,
+// or a COLORREF. Outside the canvas: the entry nearest to white, or CLR_INVALID.
+// 0 when no window is open.
+std::uint32_t ReadPixel(std::int16_t x, std::int16_t y);
+
+// ---- Pens and mix mode ----------------------------------------------------
+
+// Sets the drawing colour (stored even without a window) and rebuilds the pen.
+void SetDrawColor(std::uint32_t colour);
+// style: 0 solid, 1 dot, 2 dash-dot, 3 dash, 4 dash-dot-dot, 5 and 6 none.
+// Status 0, -1, -7.
+void SetLineMode(std::uint16_t style, std::uint16_t pattern, std::uint16_t thickness);
+// mode 0 to 15: raster operation (copy, xor, or, and, not copy, not, not xor,
+// not or, not and, and-not, or-not, and-inverse, or-inverse, black, white,
+// nop); add 16 for an opaque background. Status 0, -1, -7.
+void SetMixMode(std::int16_t mode);
+
+// ---- Text -----------------------------------------------------------------
+
+// Registers "Courier New", "MS Sans Serif", "Times New Roman", "Arial" in
+// slots 0 to 3. Status 0 or -5.
+void RegisterStandardFonts();
+// Registers an installed face in the first free slot; returns the slot, or -1
+// with status -5.
+std::int16_t RegisterFontFace(std::string_view name);
+// font: bits 0-3 slot, 4-7 weight step (400 + 300 w), 8-11 underline, 12-15
+// italic. direction in degrees; size 0-5 is 8 x size pixels, 6 and more is
+// the height. Status 0, -1, -6.
+void SetTextFont(std::uint16_t font, std::uint16_t direction, std::uint16_t size);
+// horizontal 0 left, 1 centre, 2 right; vertical 0 top, 1 bottom, 2 baseline.
+// Status 0, -1, -7.
+void SetTextAlignment(std::uint16_t horizontal, std::uint16_t vertical);
+void SetTextSpacing(std::uint16_t characterExtra, std::uint16_t breakExtra, std::uint16_t reserved1,
+                    std::uint32_t reserved2);
+
+// ---- View area and defaults ----------------------------------------------
+
+// Default palette, white on black, solid white fill, font 0 size 16, whole
+// canvas as view area, copy mixing, square aspect.
+void ResetDrawingState();
+// The view area in device coordinates, corners inclusive, optionally clipping.
+// Status 0, -1, -7 (x1 > x2 or y1 > y2).
+void SetViewArea(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2, bool clip);
+void SetCurrentPosition(std::int16_t x, std::int16_t y);
+void SetBackgroundColor(std::uint32_t colour);
+// Works without a window; does not touch the status.
+void SetAspectFactors(std::uint16_t x, std::uint16_t y);
+
+}  // namespace lumenbox
+
+#include <lumenbox/standard_colors.h>

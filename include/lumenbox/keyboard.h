@@ -1,0 +1,55 @@
+// Lumenbox keyboard: key presses in the graphics window become one-byte key
+// codes that the program polls and reads. A key with a character arrives as
+// that byte (Escape 27, Enter 13, 'a' 97); a key without one arrives as two
+// bytes, 0 and an extended code (cursor up: 0, 72). The window's close
+// button arrives as 0, 107, like Alt+F4.
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+
+#include <lumenbox/win/kernel.h>
+#include <lumenbox/win/types.h>
+
+namespace lumenbox {
+
+// ---- For programs ---------------------------------------------------------
+
+// True while a key byte is queued. Never waits, takes no lock.
+bool KeyWaiting();
+// Takes the oldest key byte, waiting for one. Returns 0 at once when no
+// graphics window is open (queued keys stay queued).
+std::uint8_t NextKey();
+
+// ---- The queue ------------------------------------------------------------
+
+// Slots 1 to 32 (index 0 unused); at most 31 bytes queued; equal indices mean
+// empty. The indices are read without the lock by the emptiness tests.
+extern std::array<std::uint8_t, 33> KeyQueue;
+extern std::atomic<std::int32_t> KeyReadIndex;
+extern std::atomic<std::int32_t> KeyWriteIndex;
+extern win::CRITICAL_SECTION KeyQueueLock;
+
+// Appends one byte; a full queue drops its oldest key whole.
+void PutKey(std::uint8_t code);
+// Appends 0 and the code, under two separate holds of the lock.
+void PutExtendedKey(std::uint8_t code);
+// Both indices to 1: an empty queue. The slots keep their contents.
+void ResetKeyQueue();
+// Next slot: adds 1, wrapping 32 to 1.
+void AdvanceKeyIndex(std::atomic<std::int32_t>& index);
+
+// ---- Start-up and translation ---------------------------------------------
+
+// Runs before main, after the graphics library's start-up: installs
+// KeyMessageHandler as the library's key hook.
+void InstallKeyboard();
+// The window's creation, destruction, close and key messages, on the window
+// thread. Always returns 0.
+win::LRESULT KeyMessageHandler(win::HWND window, std::uint32_t message, win::WPARAM wParam, win::LPARAM lParam);
+// Appends the bytes of a key-down of the virtual key `key`, reading Shift,
+// Ctrl and Alt from the platform.
+void TranslateKeyDown(std::int32_t key);
+
+}  // namespace lumenbox

@@ -1,0 +1,343 @@
+// GDI services of the Windows stand-in: device contexts, bitmaps and DIB
+// sections, palettes, brushes, pens, fonts, regions, and the pixel operations.
+//
+// Pixel rules (every operation keeps them):
+// - Screen and window client surfaces are 32-bit RGB; a window DC draws into
+//   its window's client surface.
+// - DIB sections hold 1, 4 or 8 bits per pixel with a colour table, or 24 or
+//   32 bits of direct colour.
+// - A colour is a COLORREF (0x00BBGGRR) or PALETTEINDEX(i) (0x01000000 + i).
+//   On an indexed bitmap PALETTEINDEX(i) stores index i itself (modulo the
+//   table size), so a later change of entry i recolours what was drawn with
+//   it; a COLORREF stores the nearest colour-table entry. On a 32-bit target
+//   PALETTEINDEX(i) draws entry i of the logical palette selected in the DC.
+// - A new DC: background mode OPAQUE, background white, text black,
+//   R2_COPYPEN, brush origin (0, 0), stock black pen, white brush, system
+//   font, default palette, and for a memory DC the 1 x 1 monochrome bitmap.
+// - Stock objects are never destroyed; DeleteObject of one succeeds and does
+//   nothing. DeleteObject of an object selected into a DC fails.
+// - Every handle is checked; a stale, foreign or garbage handle is refused
+//   with the Windows failure value (FALSE, 0, NULL, CLR_INVALID, GDI_ERROR).
+#pragma once
+
+#include <cstdint>
+
+#include <lumenbox/win/types.h>
+
+namespace lumenbox::win {
+
+// ---- Object types (GetCurrentObject, GetObjectType) ----------------------
+inline constexpr UINT OBJ_PEN = 1;
+inline constexpr UINT OBJ_BRUSH = 2;
+inline constexpr UINT OBJ_DC = 3;
+inline constexpr UINT OBJ_PAL = 5;
+inline constexpr UINT OBJ_FONT = 6;
+inline constexpr UINT OBJ_BITMAP = 7;
+inline constexpr UINT OBJ_REGION = 8;
+inline constexpr UINT OBJ_MEMDC = 10;
+
+inline const HGDIOBJ HGDI_ERROR = reinterpret_cast<HGDIOBJ>(static_cast<std::intptr_t>(-1));
+inline constexpr UINT GDI_ERROR = 0xFFFFFFFFu;
+
+// ---- Stock objects -------------------------------------------------------
+inline constexpr int WHITE_BRUSH = 0;
+inline constexpr int LTGRAY_BRUSH = 1;
+inline constexpr int GRAY_BRUSH = 2;
+inline constexpr int DKGRAY_BRUSH = 3;
+inline constexpr int BLACK_BRUSH = 4;
+inline constexpr int NULL_BRUSH = 5;
+inline constexpr int WHITE_PEN = 6;
+inline constexpr int BLACK_PEN = 7;
+inline constexpr int NULL_PEN = 8;
+inline constexpr int SYSTEM_FONT = 13;
+inline constexpr int DEFAULT_PALETTE = 15;
+HGDIOBJ GetStockObject(int which);
+
+// ---- Device contexts -----------------------------------------------------
+// A memory DC compatible with the screen (reference NULL) or with `reference`.
+HDC CreateCompatibleDC(HDC reference);
+// Deletes a memory DC. Window DCs belong to their window: FALSE.
+BOOL DeleteDC(HDC dc);
+// The object of the given type selected in the DC, or NULL.
+HGDIOBJ GetCurrentObject(HDC dc, UINT type);
+// Selects a pen, brush, font or bitmap and returns the one it displaced (for
+// a region: the region type, as an HGDIOBJ-sized integer, see SelectClipRgn).
+// NULL for a bad DC or object, or a bitmap that cannot go into this DC (window
+// DC, or a bitmap already selected in another DC).
+HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
+BOOL DeleteObject(HGDIOBJ object);
+// OBJ_* type of any live GDI object or DC; 0 for anything else.
+DWORD GetObjectType(HGDIOBJ object);
+
+inline constexpr int HORZRES = 8;
+inline constexpr int VERTRES = 10;
+inline constexpr int BITSPIXEL = 12;
+inline constexpr int PLANES = 14;
+inline constexpr int NUMCOLORS = 24;
+inline constexpr int RASTERCAPS = 38;
+inline constexpr int SIZEPALETTE = 104;
+inline constexpr int RC_PALETTE = 0x0100;
+// BITSPIXEL, HORZRES, VERTRES, PLANES of the DC's surface; 0 for others.
+int GetDeviceCaps(HDC dc, int index);
+
+// ---- Palettes ------------------------------------------------------------
+struct PALETTEENTRY {
+    BYTE peRed;
+    BYTE peGreen;
+    BYTE peBlue;
+    BYTE peFlags;
+};
+
+// The stand-in's logical palettes hold at most 256 entries, so the record
+// carries room for all of them instead of a trailing one-element array.
+inline constexpr UINT MAX_PALETTE_ENTRIES = 256;
+struct LOGPALETTE {
+    WORD palVersion;
+    WORD palNumEntries;
+    PALETTEENTRY palPalEntry[MAX_PALETTE_ENTRIES];
+};
+
+// NULL for a null record, version other than 0x300, or 0 or more than 256 entries.
+HPALETTE CreatePalette(const LOGPALETTE* record);
+// Selects the palette into the DC and returns the previous one (NULL on failure).
+HPALETTE SelectPalette(HDC dc, HPALETTE palette, BOOL forceBackground);
+// Number of entries mapped (the palette's size); GDI_ERROR for a bad DC.
+UINT RealizePalette(HDC dc);
+// Entries set, clipped to the palette's size; 0 on failure.
+UINT SetPaletteEntries(HPALETTE palette, UINT start, UINT count, const PALETTEENTRY* entries);
+UINT GetPaletteEntries(HPALETTE palette, UINT start, UINT count, PALETTEENTRY* entries);
+// New entries are black. FALSE for 0 or more than 256 entries.
+BOOL ResizePalette(HPALETTE palette, UINT count);
+// Exact match if there is one, else the least squared RGB distance, the
+// lowest index among equals; bits 24-31 ignored. CLR_INVALID for a bad handle.
+UINT GetNearestPaletteIndex(HPALETTE palette, COLORREF colour);
+
+// ---- Bitmaps -------------------------------------------------------------
+struct RGBQUAD {
+    BYTE rgbBlue;
+    BYTE rgbGreen;
+    BYTE rgbRed;
+    BYTE rgbReserved;
+};
+
+struct BITMAPINFOHEADER {
+    DWORD biSize;
+    LONG biWidth;
+    LONG biHeight;  // positive: bottom-up rows; negative: top-down
+    WORD biPlanes;
+    WORD biBitCount;
+    DWORD biCompression;
+    DWORD biSizeImage;
+    LONG biXPelsPerMeter;
+    LONG biYPelsPerMeter;
+    DWORD biClrUsed;
+    DWORD biClrImportant;
+};
+
+// Room for the largest colour table the stand-in accepts (8 bits per pixel).
+struct BITMAPINFO {
+    BITMAPINFOHEADER bmiHeader;
+    RGBQUAD bmiColors[256];
+};
+
+struct BITMAP {
+    LONG bmType;
+    LONG bmWidth;
+    LONG bmHeight;
+    LONG bmWidthBytes;
+    WORD bmPlanes;
+    WORD bmBitsPixel;
+    void* bmBits;
+};
+
+inline constexpr DWORD BI_RGB = 0;
+inline constexpr UINT DIB_RGB_COLORS = 0;
+
+// A DIB section of 1, 4, 8, 24 or 32 bits per pixel. Indexed depths take
+// biClrUsed entries from the colour table (all 2^bits when 0); the rest are
+// black. Pixels start at zero. `bits` receives the pixel address if given.
+// NULL for a bad header, depth, size (more than 32767 in either direction or
+// 0), usage other than DIB_RGB_COLORS, or a section handle.
+HBITMAP CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section, DWORD offset);
+// A DIB section of the format of the bitmap selected in a memory DC (with a
+// copy of its colour table), or a 32-bit one for a window or screen DC.
+HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height);
+// Sets colour-table entries of the indexed DIB selected in the memory DC.
+// Entries written; 0 on failure.
+UINT SetDIBColorTable(HDC dc, UINT start, UINT count, const RGBQUAD* colours);
+UINT GetDIBColorTable(HDC dc, UINT start, UINT count, RGBQUAD* colours);
+
+// ---- Regions -------------------------------------------------------------
+inline constexpr int REGION_ERROR = 0;  // Windows' ERROR
+inline constexpr int NULLREGION = 1;
+inline constexpr int SIMPLEREGION = 2;
+inline constexpr int COMPLEXREGION = 3;
+
+// A rectangle region; right and bottom exclusive; corners are reordered.
+HRGN CreateRectRgn(int left, int top, int right, int bottom);
+// Copies the region into the DC as its clip region (NULL removes it).
+// Returns the region type, or REGION_ERROR.
+int SelectClipRgn(HDC dc, HRGN region);
+// 1 and the clip box if the DC has a clip region, 0 if not, -1 on error.
+int GetClipRgn(HDC dc, HRGN region);
+int GetClipBox(HDC dc, RECT* box);
+
+// ---- Pixels --------------------------------------------------------------
+// The pixel's COLORREF (colour-table colour for indexed bitmaps);
+// CLR_INVALID outside the bitmap or the clip region, or for a bad DC.
+COLORREF GetPixel(HDC dc, int x, int y);
+BOOL SetPixelV(HDC dc, int x, int y, COLORREF colour);
+
+inline constexpr DWORD SRCCOPY = 0x00CC0020;
+// Copies a block; only SRCCOPY is supported. Converts through the source's
+// colour table or palette; clipped to both surfaces and the target's clip
+// region. FALSE for bad DCs or another raster operation.
+BOOL BitBlt(HDC target, int x, int y, int width, int height, HDC source, int sourceX, int sourceY, DWORD rop);
+
+// ---- Rectangles and brushes ----------------------------------------------
+inline constexpr UINT BS_SOLID = 0;
+inline constexpr UINT BS_NULL = 1;
+inline constexpr UINT BS_HOLLOW = BS_NULL;
+inline constexpr UINT BS_HATCHED = 2;
+inline constexpr UINT BS_PATTERN = 3;
+
+inline constexpr int HS_HORIZONTAL = 0;
+inline constexpr int HS_VERTICAL = 1;
+inline constexpr int HS_FDIAGONAL = 2;
+inline constexpr int HS_BDIAGONAL = 3;
+inline constexpr int HS_CROSS = 4;
+inline constexpr int HS_DIAGCROSS = 5;
+
+struct LOGBRUSH {
+    UINT lbStyle;
+    COLORREF lbColor;
+    ULONG_PTR lbHatch;  // hatch style, or for BS_PATTERN the HBITMAP
+};
+
+// NULL for an unknown style or hatch, or a pattern that is not a live bitmap.
+// A pattern brush copies its bitmap (its top-left 8 x 8 pixels) at creation.
+HBRUSH CreateBrushIndirect(const LOGBRUSH* brush);
+
+BOOL SetRect(RECT* rect, int left, int top, int right, int bottom);
+// Fills with the brush, copying it (raster operations do not apply); clipped
+// to the surface and the clip region. Hatches and patterns tile from device
+// (0, 0); hatch gaps take the background colour when the mode is OPAQUE.
+// An empty or reversed rectangle fills nothing. 0 on failure, 1 otherwise.
+int FillRect(HDC dc, const RECT* rect, HBRUSH brush);
+
+// ---- Pens ----------------------------------------------------------------
+inline constexpr UINT PS_SOLID = 0;
+inline constexpr UINT PS_DASH = 1;
+inline constexpr UINT PS_DOT = 2;
+inline constexpr UINT PS_DASHDOT = 3;
+inline constexpr UINT PS_DASHDOTDOT = 4;
+inline constexpr UINT PS_NULL = 5;
+inline constexpr UINT PS_INSIDEFRAME = 6;
+
+struct LOGPEN {
+    UINT lopnStyle;
+    POINT lopnWidth;  // only x is used
+    COLORREF lopnColor;
+};
+
+// NULL for a style above PS_INSIDEFRAME.
+HPEN CreatePenIndirect(const LOGPEN* pen);
+
+// ---- Fonts ---------------------------------------------------------------
+inline constexpr int LF_FACESIZE = 32;
+inline constexpr BYTE DEFAULT_CHARSET = 1;
+
+struct LOGFONTA {
+    LONG lfHeight;
+    LONG lfWidth;
+    LONG lfEscapement;
+    LONG lfOrientation;
+    LONG lfWeight;
+    BYTE lfItalic;
+    BYTE lfUnderline;
+    BYTE lfStrikeOut;
+    BYTE lfCharSet;
+    BYTE lfOutPrecision;
+    BYTE lfClipPrecision;
+    BYTE lfQuality;
+    BYTE lfPitchAndFamily;
+    char lfFaceName[LF_FACESIZE];
+};
+
+struct TEXTMETRICA {
+    LONG tmHeight;
+    LONG tmAscent;
+    LONG tmDescent;
+    LONG tmAveCharWidth;
+    LONG tmMaxCharWidth;
+    LONG tmWeight;
+};
+
+inline constexpr DWORD RASTER_FONTTYPE = 0x1;
+inline constexpr DWORD TRUETYPE_FONTTYPE = 0x4;
+
+using FONTENUMPROCA = int (*)(const LOGFONTA* font, const TEXTMETRICA* metrics, DWORD fontType, LPARAM data);
+
+// Records the description; the face need not be installed. NULL for a null record.
+HFONT CreateFontIndirectA(const LOGFONTA* font);
+// Calls `callback` once per installed family whose name equals `family`
+// (ignoring case), or once per family when `family` is NULL, until it
+// returns 0. Returns the callback's last result, or 1 if it was not called.
+int EnumFontFamiliesA(HDC dc, const char* family, FONTENUMPROCA callback, LPARAM data);
+
+// GetObjectA: copies a LOGPEN, LOGBRUSH, LOGFONTA or BITMAP for the object
+// into `out` (at most `size` bytes); returns bytes copied, 0 on failure.
+int GetObjectA(HGDIOBJ object, int size, void* out);
+
+// ---- Drawing attributes --------------------------------------------------
+inline constexpr int R2_BLACK = 1;
+inline constexpr int R2_NOTMERGEPEN = 2;
+inline constexpr int R2_MASKNOTPEN = 3;
+inline constexpr int R2_NOTCOPYPEN = 4;
+inline constexpr int R2_MASKPENNOT = 5;
+inline constexpr int R2_NOT = 6;
+inline constexpr int R2_XORPEN = 7;
+inline constexpr int R2_NOTMASKPEN = 8;
+inline constexpr int R2_MASKPEN = 9;
+inline constexpr int R2_NOTXORPEN = 10;
+inline constexpr int R2_NOP = 11;
+inline constexpr int R2_MERGENOTPEN = 12;
+inline constexpr int R2_COPYPEN = 13;
+inline constexpr int R2_MERGEPENNOT = 14;
+inline constexpr int R2_MERGEPEN = 15;
+inline constexpr int R2_WHITE = 16;
+
+inline constexpr int TRANSPARENT = 1;
+inline constexpr int OPAQUE = 2;
+
+inline constexpr UINT TA_NOUPDATECP = 0;
+inline constexpr UINT TA_UPDATECP = 1;
+inline constexpr UINT TA_LEFT = 0;
+inline constexpr UINT TA_RIGHT = 2;
+inline constexpr UINT TA_CENTER = 6;
+inline constexpr UINT TA_TOP = 0;
+inline constexpr UINT TA_BOTTOM = 8;
+inline constexpr UINT TA_BASELINE = 24;
+
+// Each setter returns the previous value, or 0 (CLR_INVALID for colours,
+// GDI_ERROR for SetTextAlign, 0x80000000 for SetTextCharacterExtra) for a bad
+// DC or value.
+int SetROP2(HDC dc, int mode);
+int GetROP2(HDC dc);
+int SetBkMode(HDC dc, int mode);
+int GetBkMode(HDC dc);
+COLORREF SetBkColor(HDC dc, COLORREF colour);
+COLORREF GetBkColor(HDC dc);
+COLORREF SetTextColor(HDC dc, COLORREF colour);
+COLORREF GetTextColor(HDC dc);
+UINT SetTextAlign(HDC dc, UINT align);
+UINT GetTextAlign(HDC dc);
+int SetTextCharacterExtra(HDC dc, int extra);
+int GetTextCharacterExtra(HDC dc);
+// Stores the break extra and count for later text output; FALSE for a bad DC.
+BOOL SetTextJustification(HDC dc, int breakExtra, int breakCount);
+// Moves the current position; the previous one goes to `previous` if given.
+BOOL MoveToEx(HDC dc, int x, int y, POINT* previous);
+BOOL GetCurrentPositionEx(HDC dc, POINT* position);
+
+}  // namespace lumenbox::win

@@ -1,0 +1,146 @@
+// The display: the screen that windows appear on.
+//
+// A display owns the screen (its size and depth), which windows are visible,
+// the presentation of their client surfaces, keyboard state and input. The
+// user layer is its only client: it tells the display about windows, and the
+// display reports input back through an EventSink that the user layer
+// implements. Backends live in sibling folders (headless/, sdl/, terminal/);
+// headless is the smallest complete one.
+//
+// Threading contract:
+// - Every Display member may be called from any thread.
+// - A backend that talks to a toolkit does so on its own thread only.
+// - Neither side calls the other while holding a lock of its own, so the
+//   display may call the sink from inside any of its members' callers' threads
+//   without deadlock (the headless display calls it on the caller's thread).
+#pragma once
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace lumenbox::display {
+
+// The user layer's identity for a window: the value of its window handle.
+using WindowId = std::uintptr_t;
+
+// Key state in the Windows layout: one byte per virtual-key code, bit 0x80
+// while the key is down, bit 0x01 the toggle (Caps Lock, Num Lock).
+using KeyStates = std::array<std::uint8_t, 256>;
+
+// The client pixels of one window: 32-bit 0x00RRGGBB, rows top-down, no
+// padding. Written by whoever draws (on any thread) and read by the display
+// when it presents, each under the surface's mutex.
+class Surface {
+public:
+    Surface(int width, int height);
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+
+    // Guards Pixels(). Hold it for every read or write of pixel data.
+    std::mutex& Mutex() const { return mutex_; }
+    std::uint32_t* Pixels() { return pixels_.data(); }
+    const std::uint32_t* Pixels() const { return pixels_.data(); }
+
+    // Writers call this after changing pixels; a display presents a surface
+    // whose version differs from the one it showed last.
+    void MarkChanged() { version_.fetch_add(1, std::memory_order_release); }
+    std::uint64_t Version() const { return version_.load(std::memory_order_acquire); }
+
+private:
+    int width_;
+    int height_;
+    mutable std::mutex mutex_;
+    std::vector<std::uint32_t> pixels_;
+    std::atomic<std::uint64_t> version_{0};
+};
+
+struct ScreenInfo {
+    int width;
+    int height;
+    int bitsPerPixel;
+};
+
+// Where a window is and what it looks like; all in screen pixels.
+struct WindowPlacement {
+    int x;  // outer rectangle
+    int y;
+    int width;
+    int height;
+    int clientWidth;  // client area, inside the frame
+    int clientHeight;
+    bool framed;  // captioned with a frame; false for a borderless popup
+    std::string caption;
+};
+
+struct KeyEvent {
+    int virtualKey;  // Windows virtual-key code
+    bool down;       // press (or auto-repeat) when true, release when false
+    bool repeat;     // an auto-repeated press
+    KeyStates states;  // the whole key state right after this event
+};
+
+// What the display reports. Implemented by the user layer; each call may come
+// from any thread and returns quickly (it only queues messages).
+class EventSink {
+public:
+    virtual ~EventSink() = default;
+    // A key went down or up while `window` had the focus.
+    virtual void Key(WindowId window, const KeyEvent& event) = 0;
+    // The user asked to close the window (close button, window manager).
+    virtual void CloseRequested(WindowId window) = 0;
+    // Part of the client area (right and bottom exclusive) must be repainted.
+    virtual void Exposed(WindowId window, int left, int top, int right, int bottom) = 0;
+};
+
+class Display {
+public:
+    virtual ~Display() = default;
+
+    // "headless", "sdl" or "terminal".
+    virtual const char* Name() const = 0;
+    // Screen size and depth in bits per pixel.
+    virtual ScreenInfo Screen() const = 0;
+    // Whether OpenGL rendering contexts can be made.
+    virtual bool OpenGLAvailable() const = 0;
+    // Whether making a context disturbs the floating-point environment, as
+    // some drivers do (a test hook; false on real displays).
+    virtual bool OpenGLAltersFloatingPoint() const { return false; }
+    // Installed font family names: the four standard faces every display has
+    // ("Courier New", "MS Sans Serif", "Times New Roman", "Arial") and the
+    // machine's fontconfig families.
+    virtual std::vector<std::string> FontFamilies() const = 0;
+    // The current key state.
+    virtual KeyStates KeyState() const = 0;
+
+    // Where input goes. Set once by the user layer before the first window.
+    virtual void SetEventSink(EventSink* sink) = 0;
+
+    // A new window, hidden. The display shares the surface until RemoveWindow.
+    virtual void AddWindow(WindowId window, const WindowPlacement& placement,
+                           std::shared_ptr<Surface> surface) = 0;
+    // The window is gone; the display stops presenting it at once.
+    virtual void RemoveWindow(WindowId window) = 0;
+    virtual void SetVisible(WindowId window, bool visible) = 0;
+    // Gives the window the keyboard focus and brings it to the front.
+    virtual void SetFocus(WindowId window) = 0;
+    // The surface changed; a display that presents may do so now.
+    virtual void SurfaceChanged(WindowId window) = 0;
+};
+
+// The display of this process, chosen at the first call: LUMENBOX_DISPLAY =
+// headless, sdl or terminal; unset, sdl where a display server answers, else
+// terminal where standard output is a terminal. NULL when none can be had.
+// It lives until the process exits; its shut-down runs after every atexit
+// handler registered after it was chosen.
+Display* Current();
+
+// The standard faces plus the families fontconfig reports, without duplicates.
+std::vector<std::string> InstalledFontFamilies();
+
+}  // namespace lumenbox::display
