@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs what a fresh Debian machine lacks to build Lumenbox, and nothing
+# when everything is there. Usage: scripts/setup.sh [--tests]
+# --tests adds what the end-to-end tests need (an X server and X tools).
+set -euo pipefail
+
+packages=(g++ cmake ninja-build pkg-config libfontconfig-dev libsdl2-dev
+          libgtest-dev libgmock-dev libbenchmark-dev)
+if [[ "${1:-}" == "--tests" ]]; then
+  packages+=(xvfb x11-utils xdotool imagemagick)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=()
+[[ $(id -u) -ne 0 ]] && sudo=(sudo)
+"${sudo[@]}" apt-get update -qq
+DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
