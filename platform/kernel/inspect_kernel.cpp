@@ -1,0 +1,20 @@
+// The kernel's part of the inspection interface.
+#include <lumenbox/win/inspect.h>
+
+#include "platform/kernel/thread_table.h"
+
+namespace lumenbox::win::inspect {
+
+std::size_t LiveThreadHandles() {
+    std::lock_guard lock(detail::Threads().mutex);
+    return detail::Threads().records.Size();
+}
+
+std::optional<int> ThreadPriority(HANDLE thread) {
+    std::lock_guard lock(detail::Threads().mutex);
+    const detail::ThreadRecord* record = detail::Threads().records.Find(detail::HandleValue(thread));
+    if (!record) return std::nullopt;
+    return record->priority;
+}
+
+}  // namespace lumenbox::win::inspect
