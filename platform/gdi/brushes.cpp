@@ -1,0 +1,51 @@
+// Brush creation. A pattern brush takes its pixels from the bitmap at once,
+// so later drawing into (or deleting) the bitmap leaves the brush alone.
+#include <algorithm>
+#include <memory>
+
+#include "platform/gdi/gdi_objects.h"
+#include "platform/gdi/hatch_patterns.h"
+
+namespace lumenbox::win {
+
+namespace {
+
+using namespace detail;
+
+std::unique_ptr<const BrushPattern> CopyPattern(Bitmap& bitmap) {
+    auto pattern = std::make_unique<BrushPattern>();
+    pattern->width = std::min(bitmap.width, 8);
+    pattern->height = std::min(bitmap.height, 8);
+    const PixelView view = bitmap.View();
+    for (int y = 0; y < pattern->height; ++y) {
+        const std::uint8_t* row = view.Row(y);
+        for (int x = 0; x < pattern->width; ++x) {
+            const std::uint32_t value = view.format->get(row, x);
+            PatternCell& cell = pattern->cells[static_cast<std::size_t>(y * pattern->width + x)];
+            cell.index = bitmap.Indexed() ? static_cast<int>(value) : -1;
+            cell.colour = bitmap.Indexed() ? bitmap.table.At(value) : value;
+        }
+    }
+    return pattern;
+}
+
+}  // namespace
+
+HBRUSH CreateBrushIndirect(const LOGBRUSH* record) {
+    if (!record) return nullptr;
+    const UINT style = record->lbStyle;
+    if (style != BS_SOLID && style != BS_NULL && style != BS_HATCHED && style != BS_PATTERN) return nullptr;
+    if (style == BS_HATCHED && !IsHatchStyle(record->lbHatch)) return nullptr;
+    // Made before the mutex is taken: the program's thread creates a brush
+    // per filled block while the window thread may want to repaint.
+    auto brush = std::make_unique<Brush>(*record);
+    GdiLock lock;
+    if (style == BS_PATTERN) {
+        Bitmap* bitmap = Find<Bitmap>(record->lbHatch);
+        if (!bitmap) return nullptr;
+        brush->pattern = CopyPattern(*bitmap);
+    }
+    return MakeHandle<HBRUSH>(Adopt(std::move(brush)));
+}
+
+}  // namespace lumenbox::win

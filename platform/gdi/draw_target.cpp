@@ -1,0 +1,70 @@
+// Turning a DC into the pixels it draws on, and colours into pixel values.
+#include "platform/gdi/draw_target.h"
+
+#include <algorithm>
+
+namespace lumenbox::win::detail {
+
+RECT SurfaceBounds(const DeviceContext& dc) {
+    switch (dc.kind) {
+        case DcKind::Memory: return RECT{0, 0, dc.bitmap->width, dc.bitmap->height};
+        case DcKind::WindowSurface: return RECT{0, 0, dc.surface->Width(), dc.surface->Height()};
+        case DcKind::Screen: return RECT{0, 0, std::max(dc.screen.width, 0), std::max(dc.screen.height, 0)};
+    }
+    return RECT{0, 0, 0, 0};
+}
+
+RECT Intersect(const RECT& a, const RECT& b) {
+    return RECT{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
+}
+
+bool IsEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
+
+bool TargetOf(DeviceContext& dc, DrawTarget& target) {
+    if (dc.kind == DcKind::Screen) return false;
+    if (dc.kind == DcKind::Memory) {
+        Bitmap& bitmap = *dc.bitmap;
+        target.view = bitmap.View();
+        target.table = bitmap.Indexed() ? &bitmap.table : nullptr;
+        target.surface = nullptr;
+    } else {
+        display::Surface& surface = *dc.surface;
+        target.view = PixelView{reinterpret_cast<std::uint8_t*>(surface.Pixels()),
+                                static_cast<std::ptrdiff_t>(surface.Width()) * 4, surface.Width(), surface.Height(),
+                                PixelFormatFor(32)};
+        target.table = nullptr;
+        target.surface = &surface;
+    }
+    target.palette = dc.palette;
+    const RECT bounds = SurfaceBounds(dc);
+    target.visible = dc.hasClip ? Intersect(bounds, dc.clip) : bounds;
+    return true;
+}
+
+std::uint32_t PixelValueOf(const DrawTarget& target, COLORREF colour) {
+    if (target.table) {
+        if (IsPaletteIndex(colour)) return PaletteIndexOf(colour) % static_cast<unsigned>(target.table->Size());
+        return target.table->Nearest(RgbFromColorref(colour));
+    }
+    if (IsPaletteIndex(colour)) {
+        const ColourTable& entries = target.palette->colours;
+        return entries.At(PaletteIndexOf(colour) % entries.Size());
+    }
+    return RgbFromColorref(colour);
+}
+
+COLORREF ColorrefOfPixel(const DrawTarget& target, std::uint32_t value) {
+    return ColorrefFromRgb(target.table ? target.table->At(value) : value);
+}
+
+SurfacePixelsLock::SurfacePixelsLock(display::Surface* surface, bool writing) : surface_(surface), writing_(writing) {
+    if (surface_) surface_->Mutex().lock();
+}
+
+SurfacePixelsLock::~SurfacePixelsLock() {
+    if (!surface_) return;
+    if (writing_) surface_->MarkChanged();
+    surface_->Mutex().unlock();
+}
+
+}  // namespace lumenbox::win::detail

@@ -1,0 +1,35 @@
+// The GDI state singleton and what every object kind shares.
+#include "platform/gdi/gdi_objects.h"
+
+#include <utility>
+
+#include "platform/gdi/stock_objects.h"
+
+namespace lumenbox::win::detail {
+
+GdiState::GdiState() { CreateStockObjects(*this); }
+
+GdiState& Gdi() {
+    // Leaked on purpose: atexit handlers registered before first use would
+    // otherwise outlive it.
+    static GdiState* const state = new GdiState();
+    return *state;
+}
+
+std::uintptr_t Adopt(std::unique_ptr<GdiObject> object) {
+    GdiObject* raw = object.get();
+    raw->handle = Gdi().objects.Insert(std::move(object));
+    return raw->handle;
+}
+
+PixelView Bitmap::View() {
+    PixelView view;
+    view.width = width;
+    view.height = height;
+    view.format = PixelFormatFor(bitsPerPixel);
+    view.pitch = bottomUp ? -stride : stride;
+    view.top = bottomUp ? Bytes() + stride * (height - 1) : Bytes();
+    return view;
+}
+
+}  // namespace lumenbox::win::detail
