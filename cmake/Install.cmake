@@ -25,5 +25,8 @@ if(LUMENBOX_WITH_SDL)
 else()
   set(LUMENBOX_PC_REQUIRES "fontconfig")
 endif()
+# The pkg-config file finds the prefix from its own place, so the package can
+# be installed anywhere.
+file(RELATIVE_PATH LUMENBOX_PC_TO_PREFIX /root/${CMAKE_INSTALL_LIBDIR}/pkgconfig /root)
 configure_file(cmake/lumenbox.pc.in ${CMAKE_CURRENT_BINARY_DIR}/lumenbox.pc @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/lumenbox.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
