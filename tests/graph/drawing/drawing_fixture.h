@@ -1,0 +1,103 @@
+// Shared set-up of the drawing tests: a fresh headless screen, a window of
+// the kind under test, and ways to look at the canvas and at the window.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <sstream>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include <lumenbox/display/headless.h>
+#include <lumenbox/graph.h>
+#include <lumenbox/win/gdi.h>
+
+namespace lumenbox::drawing_tests {
+
+namespace headless = display::headless;
+
+inline constexpr std::int16_t TwoColourKind = 1;
+inline constexpr std::int16_t SixteenColourKind = 2;
+inline constexpr std::int16_t PaletteKind = 3;
+inline constexpr std::int16_t DirectKind = 9;
+inline constexpr std::int16_t Size640x480 = 4;
+
+inline std::int16_t Status() { return GraphState.GraphStatus.load(); }
+
+// Opens a 640 x 480 window of the kind; fails the test unless it is ready.
+inline void OpenWindow(std::int16_t kind) {
+    std::int16_t requestedKind = kind;
+    std::int16_t requestedSize = Size640x480;
+    OpenGraphics(requestedKind, requestedSize, "drawing");
+    ASSERT_TRUE(IsGraphOpen());
+    ASSERT_EQ(Status(), StatusOk);
+}
+
+class DrawingTest : public ::testing::Test {
+protected:
+    void SetUp() override { headless::Reset(); }
+    void TearDown() override {
+        if (IsGraphOpen()) CloseGraphics();
+    }
+};
+
+// A window of one kind, open for the whole test.
+template <std::int16_t Kind>
+class OpenWindowTest : public DrawingTest {
+protected:
+    void SetUp() override {
+        DrawingTest::SetUp();
+        OpenWindow(Kind);
+    }
+};
+
+using PaletteWindowTest = OpenWindowTest<PaletteKind>;
+using DirectWindowTest = OpenWindowTest<DirectKind>;
+
+// 0x00RRGGBB, the form in which the display reads the window back.
+inline std::uint32_t Rgb(win::COLORREF colour) {
+    return (std::uint32_t{win::GetRValue(colour)} << 16) | (std::uint32_t{win::GetGValue(colour)} << 8) |
+           win::GetBValue(colour);
+}
+
+inline std::uint32_t CanvasRgb(int x, int y) { return Rgb(win::GetPixel(GraphState.CanvasDC, x, y)); }
+
+inline std::optional<std::uint32_t> WindowRgb(int x, int y) {
+    return headless::ClientPixel(headless::IdOf(GraphState.GraphWindow.load()), x, y);
+}
+
+inline win::PALETTEENTRY PaletteEntry(unsigned index) {
+    win::PALETTEENTRY entry{};
+    win::GetPaletteEntries(GraphState.GraphPalette, index, 1, &entry);
+    return entry;
+}
+
+inline std::array<int, 3> Components(const win::PALETTEENTRY& entry) {
+    return {entry.peRed, entry.peGreen, entry.peBlue};
+}
+
+inline std::string Hex(std::uint32_t value) {
+    std::ostringstream text;
+    text << std::hex << std::uppercase << value;
+    return text.str();
+}
+
+// Every pixel of the device rectangle (right and bottom exclusive) where
+// the window does not show the canvas's colour, one line each.
+inline std::string WindowCanvasDifferences(int left, int top, int right, int bottom) {
+    std::ostringstream differences;
+    for (int y = top; y < bottom; ++y) {
+        for (int x = left; x < right; ++x) {
+            const std::uint32_t canvas = CanvasRgb(x, y);
+            const std::optional<std::uint32_t> window = WindowRgb(x, y);
+            if (window == canvas) continue;
+            differences << "(" << x << ", " << y << ") window " << (window ? Hex(*window) : "none")
+                        << " canvas " << Hex(canvas) << "\n";
+        }
+    }
+    return differences.str();
+}
+
+}  // namespace lumenbox::drawing_tests
