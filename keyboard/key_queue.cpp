@@ -1,0 +1,88 @@
+// The key queue: a fixed ring of 32 one-byte slots filled by the window thread
+// and drained by the program's thread.
+//
+// Equal indices mean empty, so at most 31 bytes are held. The indices change
+// only under KeyQueueLock, but the emptiness tests read them without it; each
+// index is therefore an atomic word, stored with release after its slot is
+// written and loaded with acquire by the lock-free readers.
+#include <lumenbox/graph.h>
+#include <lumenbox/keyboard.h>
+#include <lumenbox/win/kernel.h>
+
+namespace lumenbox {
+
+std::array<std::uint8_t, 33> KeyQueue{};
+std::atomic<std::int32_t> KeyReadIndex{0};
+std::atomic<std::int32_t> KeyWriteIndex{0};
+win::CRITICAL_SECTION KeyQueueLock;
+
+namespace {
+
+constexpr std::int32_t FirstSlot = 1;
+constexpr std::int32_t LastSlot = 32;
+// The reader polls at this interval rather than waiting on an event.
+constexpr win::DWORD KeyPollMilliseconds = 10;
+
+bool QueueIsEmpty() {
+    return KeyReadIndex.load(std::memory_order_acquire) == KeyWriteIndex.load(std::memory_order_acquire);
+}
+
+// A full queue gives up its oldest key whole: the 0 that opens an extended
+// key goes together with the code after it.
+void DropOldestKey() {
+    if (KeyQueue[KeyReadIndex.load(std::memory_order_relaxed)] == 0) {
+        AdvanceKeyIndex(KeyReadIndex);
+    }
+    AdvanceKeyIndex(KeyReadIndex);
+}
+
+}  // namespace
+
+bool KeyWaiting() { return !QueueIsEmpty(); }
+
+std::uint8_t NextKey() {
+    // Without a window the lock may be deleted or never made; queued keys stay.
+    if (!IsGraphOpen()) {
+        return 0;
+    }
+    while (QueueIsEmpty()) {
+        win::Sleep(KeyPollMilliseconds);
+    }
+    win::EnterCriticalSection(&KeyQueueLock);
+    const std::uint8_t code = KeyQueue[KeyReadIndex.load(std::memory_order_relaxed)];
+    AdvanceKeyIndex(KeyReadIndex);
+    win::LeaveCriticalSection(&KeyQueueLock);
+    return code;
+}
+
+void PutKey(std::uint8_t code) {
+    win::EnterCriticalSection(&KeyQueueLock);
+    KeyQueue[KeyWriteIndex.load(std::memory_order_relaxed)] = code;
+    AdvanceKeyIndex(KeyWriteIndex);
+    if (KeyWriteIndex.load(std::memory_order_relaxed) == KeyReadIndex.load(std::memory_order_relaxed)) {
+        DropOldestKey();
+    }
+    win::LeaveCriticalSection(&KeyQueueLock);
+}
+
+void PutExtendedKey(std::uint8_t code) {
+    // Two holds of the lock: a reader may take the 0 before the code arrives,
+    // and then waits for it in NextKey.
+    PutKey(0);
+    PutKey(code);
+}
+
+void ResetKeyQueue() {
+    KeyReadIndex.store(FirstSlot, std::memory_order_release);
+    KeyWriteIndex.store(FirstSlot, std::memory_order_release);
+}
+
+void AdvanceKeyIndex(std::atomic<std::int32_t>& index) {
+    std::int32_t next = index.load(std::memory_order_relaxed) + 1;
+    if (next > LastSlot) {
+        next = FirstSlot;
+    }
+    index.store(next, std::memory_order_release);
+}
+
+}  // namespace lumenbox
