@@ -131,6 +131,10 @@ public:
     virtual void SetFocus(WindowId window) = 0;
     // The surface changed; a display that presents may do so now.
     virtual void SurfaceChanged(WindowId window) = 0;
+    // The process is exiting: stop any thread of the display's own. Called
+    // once, from the exit handler registered when the display was chosen;
+    // the display object itself is never destroyed.
+    virtual void Shutdown() {}
 };
 
 // The display of this process, chosen at the first call: LUMENBOX_DISPLAY =

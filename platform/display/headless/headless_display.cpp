@@ -1,0 +1,194 @@
+// The headless display's screen, settings and windows.
+#include "platform/display/headless/headless_display.h"
+
+#include <algorithm>
+#include <cctype>
+#include <utility>
+
+namespace lumenbox::display {
+
+namespace {
+
+constexpr ScreenInfo kDefaultScreen{1920, 1080, 32};
+
+bool ValidDepth(int bitsPerPixel) {
+    switch (bitsPerPixel) {
+        case 1: case 4: case 8: case 15: case 16: case 24: case 32: return true;
+        default: return false;
+    }
+}
+
+bool SameWithoutCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+}  // namespace
+
+HeadlessDisplay::HeadlessDisplay()
+    : screen_(kDefaultScreen), openGL_(true), openGLAltersFloatingPoint_(false) {}
+
+std::unique_ptr<Display> CreateHeadlessDisplay() { return std::make_unique<HeadlessDisplay>(); }
+
+// ---- Display ----------------------------------------------------------------
+
+ScreenInfo HeadlessDisplay::Screen() const {
+    std::lock_guard lock(mutex_);
+    return screen_;
+}
+
+bool HeadlessDisplay::OpenGLAvailable() const {
+    std::lock_guard lock(mutex_);
+    return openGL_;
+}
+
+bool HeadlessDisplay::OpenGLAltersFloatingPoint() const {
+    std::lock_guard lock(mutex_);
+    return openGLAltersFloatingPoint_;
+}
+
+std::vector<std::string> HeadlessDisplay::FontFamilies() const {
+    {
+        std::lock_guard lock(mutex_);
+        if (fonts_) return *fonts_;
+    }
+    // The machine's list is computed once and may take a moment: not under
+    // the lock.
+    return InstalledFontFamilies();
+}
+
+KeyStates HeadlessDisplay::KeyState() const {
+    std::lock_guard lock(mutex_);
+    return keys_;
+}
+
+void HeadlessDisplay::SetEventSink(EventSink* sink) {
+    std::lock_guard lock(mutex_);
+    sink_ = sink;
+}
+
+void HeadlessDisplay::AddWindow(WindowId window, const WindowPlacement& placement, std::shared_ptr<Surface> surface) {
+    std::lock_guard lock(mutex_);
+    if (WindowEntry* known = FindLocked(window)) {
+        known->placement = placement;
+        known->surface = std::move(surface);
+        return;
+    }
+    windows_.push_back(WindowEntry{window, placement, std::move(surface)});
+}
+
+void HeadlessDisplay::RemoveWindow(WindowId window) {
+    std::lock_guard lock(mutex_);
+    std::erase_if(windows_, [window](const WindowEntry& entry) { return entry.id == window; });
+    if (focus_ == window) FocusFrontmostVisibleLocked();
+}
+
+void HeadlessDisplay::SetVisible(WindowId window, bool visible) {
+    std::lock_guard lock(mutex_);
+    WindowEntry* entry = FindLocked(window);
+    if (!entry) return;
+    entry->visible = visible;
+    if (visible && focus_ == 0) {
+        focus_ = window;
+        RaiseLocked(*entry);
+    } else if (!visible && focus_ == window) {
+        FocusFrontmostVisibleLocked();
+    }
+}
+
+void HeadlessDisplay::SetFocus(WindowId window) {
+    std::lock_guard lock(mutex_);
+    WindowEntry* entry = FindLocked(window);
+    if (!entry) return;
+    focus_ = window;
+    RaiseLocked(*entry);
+}
+
+// ---- Windows ----------------------------------------------------------------
+
+const HeadlessDisplay::WindowEntry* HeadlessDisplay::FindLocked(WindowId window) const {
+    for (const WindowEntry& entry : windows_)
+        if (entry.id == window) return &entry;
+    return nullptr;
+}
+
+HeadlessDisplay::WindowEntry* HeadlessDisplay::FindLocked(WindowId window) {
+    return const_cast<WindowEntry*>(std::as_const(*this).FindLocked(window));
+}
+
+void HeadlessDisplay::RaiseLocked(WindowEntry& entry) { entry.raisedAt = ++raiseCount_; }
+
+// When the focused window goes away the focus passes on, as a window manager
+// activates the next window, to the visible one nearest the front (among
+// equals the newest).
+void HeadlessDisplay::FocusFrontmostVisibleLocked() {
+    focus_ = 0;
+    const WindowEntry* best = nullptr;
+    for (const WindowEntry& entry : windows_)
+        if (entry.visible && (!best || entry.raisedAt >= best->raisedAt)) best = &entry;
+    if (best) focus_ = best->id;
+}
+
+std::vector<WindowId> HeadlessDisplay::Windows() const {
+    std::lock_guard lock(mutex_);
+    std::vector<WindowId> ids;
+    for (const WindowEntry& entry : windows_) ids.push_back(entry.id);
+    return ids;
+}
+
+std::optional<headless::WindowView> HeadlessDisplay::Window(WindowId window) const {
+    std::lock_guard lock(mutex_);
+    const WindowEntry* entry = FindLocked(window);
+    if (!entry) return std::nullopt;
+    const WindowPlacement& p = entry->placement;
+    return headless::WindowView{p.caption, entry->visible, focus_ == window, p.framed,
+                                p.x, p.y, p.width, p.height, p.clientWidth, p.clientHeight};
+}
+
+std::shared_ptr<Surface> HeadlessDisplay::SurfaceOf(WindowId window) const {
+    std::lock_guard lock(mutex_);
+    const WindowEntry* entry = FindLocked(window);
+    return entry ? entry->surface : nullptr;
+}
+
+// ---- Test set-up ------------------------------------------------------------
+
+void HeadlessDisplay::Reset() {
+    std::lock_guard lock(mutex_);
+    screen_ = kDefaultScreen;
+    openGL_ = true;
+    openGLAltersFloatingPoint_ = false;
+    fonts_.reset();
+    keys_ = KeyStates{};
+}
+
+void HeadlessDisplay::SetScreen(int width, int height, int bitsPerPixel) {
+    if (width <= 0 || height <= 0 || !ValidDepth(bitsPerPixel)) return;
+    std::lock_guard lock(mutex_);
+    screen_ = ScreenInfo{width, height, bitsPerPixel};
+}
+
+void HeadlessDisplay::SetOpenGLAvailable(bool available) {
+    std::lock_guard lock(mutex_);
+    openGL_ = available;
+}
+
+void HeadlessDisplay::SetOpenGLAltersFloatingPoint(bool alters) {
+    std::lock_guard lock(mutex_);
+    openGLAltersFloatingPoint_ = alters;
+}
+
+void HeadlessDisplay::SetFontFamilies(std::vector<std::string> families) {
+    std::lock_guard lock(mutex_);
+    fonts_ = std::move(families);
+}
+
+void HeadlessDisplay::RemoveFontFamily(std::string_view family) {
+    std::vector<std::string> families = FontFamilies();
+    std::erase_if(families, [family](const std::string& name) { return SameWithoutCase(name, family); });
+    std::lock_guard lock(mutex_);
+    fonts_ = std::move(families);
+}
+
+}  // namespace lumenbox::display

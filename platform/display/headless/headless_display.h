@@ -1,0 +1,93 @@
+// The headless display: the smallest complete backend. Nothing is shown and
+// there is no thread of its own; tests set the screen up, drive input and look
+// at the windows through <lumenbox/display/headless.h>.
+//
+// Input goes to the focused window by calling the event sink on the caller's
+// thread, after the display's lock is released, so the sink may call back
+// into the display.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <lumenbox/display/headless.h>
+
+#include "platform/display/display.h"
+
+namespace lumenbox::display {
+
+class HeadlessDisplay final : public Display {
+public:
+    HeadlessDisplay();
+
+    // ---- Display -----------------------------------------------------------
+    const char* Name() const override { return "headless"; }
+    ScreenInfo Screen() const override;
+    bool OpenGLAvailable() const override;
+    bool OpenGLAltersFloatingPoint() const override;
+    std::vector<std::string> FontFamilies() const override;
+    KeyStates KeyState() const override;
+    void SetEventSink(EventSink* sink) override;
+    void AddWindow(WindowId window, const WindowPlacement& placement, std::shared_ptr<Surface> surface) override;
+    void RemoveWindow(WindowId window) override;
+    void SetVisible(WindowId window, bool visible) override;
+    void SetFocus(WindowId window) override;
+    void SurfaceChanged(WindowId) override {}
+
+    // ---- Test set-up -------------------------------------------------------
+    void Reset();
+    void SetScreen(int width, int height, int bitsPerPixel);
+    void SetOpenGLAvailable(bool available);
+    void SetOpenGLAltersFloatingPoint(bool alters);
+    void SetFontFamilies(std::vector<std::string> families);
+    void RemoveFontFamily(std::string_view family);
+
+    // ---- What a user would see ---------------------------------------------
+    std::vector<WindowId> Windows() const;
+    std::optional<headless::WindowView> Window(WindowId window) const;
+    std::shared_ptr<Surface> SurfaceOf(WindowId window) const;
+
+    // ---- Input -------------------------------------------------------------
+    void PressKey(int virtualKey);
+    void RepeatKey(int virtualKey);
+    void ReleaseKey(int virtualKey);
+    void SetToggle(int virtualKey, bool on);
+    void ClickClose(WindowId window);
+    void Expose(WindowId window, int left, int top, int right, int bottom);
+
+private:
+    struct WindowEntry {
+        WindowId id;
+        WindowPlacement placement;
+        std::shared_ptr<Surface> surface;
+        bool visible = false;
+        std::uint64_t raisedAt = 0;  // larger: nearer the front
+    };
+
+    const WindowEntry* FindLocked(WindowId window) const;
+    WindowEntry* FindLocked(WindowId window);
+    void RaiseLocked(WindowEntry& entry);
+    void FocusFrontmostVisibleLocked();
+    // Changes the key state and reports the key to the focused window.
+    void SendKey(int virtualKey, bool down, bool autoRepeat);
+
+    mutable std::mutex mutex_;
+    ScreenInfo screen_;
+    bool openGL_;
+    bool openGLAltersFloatingPoint_;
+    std::optional<std::vector<std::string>> fonts_;  // unset: the machine's
+    KeyStates keys_{};
+    EventSink* sink_ = nullptr;
+    std::vector<WindowEntry> windows_;  // in order of creation
+    WindowId focus_ = 0;
+    std::uint64_t raiseCount_ = 0;
+};
+
+std::unique_ptr<Display> CreateHeadlessDisplay();
+
+}  // namespace lumenbox::display
