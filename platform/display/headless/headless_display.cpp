@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <utility>
 
 namespace lumenbox::display {
@@ -29,7 +30,21 @@ bool SameWithoutCase(std::string_view a, std::string_view b) {
 HeadlessDisplay::HeadlessDisplay()
     : screen_(kDefaultScreen), openGL_(true), openGLAltersFloatingPoint_(false) {}
 
-std::unique_ptr<Display> CreateHeadlessDisplay() { return std::make_unique<HeadlessDisplay>(); }
+std::unique_ptr<Display> CreateHeadlessDisplay() {
+    auto display = std::make_unique<HeadlessDisplay>();
+    // Another process's only way to give keys to a window of this one.
+    if (const char* script = std::getenv("LUMENBOX_HEADLESS_SCRIPT"); script && *script)
+        display->StartInputScript(InputScript::Parse(script));
+    return display;
+}
+
+void HeadlessDisplay::StartInputScript(std::vector<InputScript::Step> steps) {
+    if (!steps.empty()) script_ = std::make_unique<InputScript>(*this, std::move(steps));
+}
+
+void HeadlessDisplay::Shutdown() {
+    if (script_) script_->Stop();
+}
 
 // ---- Display ----------------------------------------------------------------
 

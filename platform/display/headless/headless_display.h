@@ -18,6 +18,7 @@
 #include <lumenbox/display/headless.h>
 
 #include "platform/display/display.h"
+#include "platform/display/headless/input_script.h"
 
 namespace lumenbox::display {
 
@@ -38,6 +39,10 @@ public:
     void SetVisible(WindowId window, bool visible) override;
     void SetFocus(WindowId window) override;
     void SurfaceChanged(WindowId) override {}
+    void Shutdown() override;
+
+    // Runs the input script's steps against this display until Shutdown.
+    void StartInputScript(std::vector<InputScript::Step> steps);
 
     // ---- Test set-up -------------------------------------------------------
     void Reset();
@@ -86,8 +91,10 @@ private:
     std::vector<WindowEntry> windows_;  // in order of creation
     WindowId focus_ = 0;
     std::uint64_t raiseCount_ = 0;
+    std::unique_ptr<InputScript> script_;  // last: stopped before the rest goes
 };
 
+// A headless display; it runs LUMENBOX_HEADLESS_SCRIPT when that is set.
 std::unique_ptr<Display> CreateHeadlessDisplay();
 
 }  // namespace lumenbox::display
