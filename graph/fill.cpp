@@ -43,14 +43,10 @@ std::int16_t ToDevice(std::int16_t coordinate, std::int32_t origin) {
     return static_cast<std::int16_t>(coordinate + static_cast<std::int16_t>(origin));
 }
 
-// The new brush goes into both contexts before the old one is deleted, so
-// neither context is ever left holding a deleted brush.
 void ReplaceFillBrush(const win::LOGBRUSH& description) {
     win::EnterCriticalSection(&GraphState.DrawLock);
     GraphState.FillBrush = win::CreateBrushIndirect(&description);
-    const win::HGDIOBJ previous = win::SelectObject(GraphState.WindowDC, GraphState.FillBrush);
-    win::SelectObject(GraphState.CanvasDC, GraphState.FillBrush);
-    if (previous != GraphState.InitialBrush) win::DeleteObject(previous);
+    SelectIntoBothContexts(GraphState.FillBrush, GraphState.InitialBrush);
     win::LeaveCriticalSection(&GraphState.DrawLock);
 }
 

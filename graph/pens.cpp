@@ -29,13 +29,10 @@ constexpr std::array<int, 16> RasterOperations = {
 inline constexpr std::int16_t TransparentBase = 0;
 inline constexpr std::int16_t OpaqueBase = 16;
 
-// The new pen goes into both contexts before the old one is deleted.
 void ReplacePen(const win::LOGPEN& description) {
     win::EnterCriticalSection(&GraphState.DrawLock);
     GraphState.CurrentPen = win::CreatePenIndirect(&description);
-    const win::HGDIOBJ previous = win::SelectObject(GraphState.WindowDC, GraphState.CurrentPen);
-    win::SelectObject(GraphState.CanvasDC, GraphState.CurrentPen);
-    if (previous != GraphState.InitialPen) win::DeleteObject(previous);
+    SelectIntoBothContexts(GraphState.CurrentPen, GraphState.InitialPen);
     win::LeaveCriticalSection(&GraphState.DrawLock);
 }
 

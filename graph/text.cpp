@@ -61,13 +61,10 @@ win::LOGFONTA FontDescription(std::uint16_t font, std::uint16_t direction, std::
     return description;
 }
 
-// The new font goes into both contexts before the old one is deleted.
 void ReplaceFont(const win::LOGFONTA& description) {
     win::EnterCriticalSection(&GraphState.DrawLock);
     GraphState.CurrentFont = win::CreateFontIndirectA(&description);
-    const win::HGDIOBJ previous = win::SelectObject(GraphState.WindowDC, GraphState.CurrentFont);
-    win::SelectObject(GraphState.CanvasDC, GraphState.CurrentFont);
-    if (previous != GraphState.InitialFont) win::DeleteObject(previous);
+    SelectIntoBothContexts(GraphState.CurrentFont, GraphState.InitialFont);
     win::LeaveCriticalSection(&GraphState.DrawLock);
 }
 

@@ -26,6 +26,22 @@ bool IsDesktop(HWND window) {
     return detail::HandleValue(window) == user.desktop;
 }
 
+// The desktop answers with the screen; any other window with the rectangle
+// `pick` takes from its record.
+BOOL WindowRectangle(HWND window, RECT* rect, RECT (*pick)(const WindowRecord&)) {
+    if (!rect) return FALSE;
+    if (IsDesktop(window)) {
+        *rect = ScreenRect();
+        return TRUE;
+    }
+    UserState& user = detail::User();
+    std::lock_guard lock(user.mutex);
+    const WindowRecord* record = detail::FindOrdinaryWindowLocked(user, window);
+    if (!record) return FALSE;
+    *rect = pick(*record);
+    return TRUE;
+}
+
 }  // namespace
 
 BOOL IsWindow(HWND window) {
@@ -42,31 +58,11 @@ BOOL IsWindowVisible(HWND window) {
 }
 
 BOOL GetClientRect(HWND window, RECT* rect) {
-    if (!rect) return FALSE;
-    if (IsDesktop(window)) {
-        *rect = ScreenRect();
-        return TRUE;
-    }
-    UserState& user = detail::User();
-    std::lock_guard lock(user.mutex);
-    const WindowRecord* record = detail::FindOrdinaryWindowLocked(user, window);
-    if (!record) return FALSE;
-    *rect = record->ClientRect();
-    return TRUE;
+    return WindowRectangle(window, rect, [](const WindowRecord& record) { return record.ClientRect(); });
 }
 
 BOOL GetWindowRect(HWND window, RECT* rect) {
-    if (!rect) return FALSE;
-    if (IsDesktop(window)) {
-        *rect = ScreenRect();
-        return TRUE;
-    }
-    UserState& user = detail::User();
-    std::lock_guard lock(user.mutex);
-    const WindowRecord* record = detail::FindOrdinaryWindowLocked(user, window);
-    if (!record) return FALSE;
-    *rect = record->outer;
-    return TRUE;
+    return WindowRectangle(window, rect, [](const WindowRecord& record) { return record.outer; });
 }
 
 int GetWindowTextA(HWND window, char* text, int size) {
