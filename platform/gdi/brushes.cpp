@@ -2,6 +2,7 @@
 // so later drawing into (or deleting) the bitmap leaves the brush alone.
 #include <algorithm>
 #include <memory>
+#include <vector>
 
 #include "platform/gdi/gdi_objects.h"
 #include "platform/gdi/hatch_patterns.h"
@@ -29,6 +30,16 @@ std::unique_ptr<const BrushPattern> CopyPattern(Bitmap& bitmap) {
     return pattern;
 }
 
+// A spare brush made over, or a new one. GDI mutex held.
+std::unique_ptr<GdiObject> TakeBrush(const LOGBRUSH& record) {
+    std::vector<std::unique_ptr<GdiObject>>& spares = Gdi().spareBrushes;
+    if (spares.empty()) return std::make_unique<Brush>(record);
+    std::unique_ptr<GdiObject> brush = std::move(spares.back());
+    spares.pop_back();
+    static_cast<Brush&>(*brush).record = record;
+    return brush;
+}
+
 }  // namespace
 
 HBRUSH CreateBrushIndirect(const LOGBRUSH* record) {
@@ -36,14 +47,12 @@ HBRUSH CreateBrushIndirect(const LOGBRUSH* record) {
     const UINT style = record->lbStyle;
     if (style != BS_SOLID && style != BS_NULL && style != BS_HATCHED && style != BS_PATTERN) return nullptr;
     if (style == BS_HATCHED && !IsHatchStyle(record->lbHatch)) return nullptr;
-    // Made before the mutex is taken: the program's thread creates a brush
-    // per filled block while the window thread may want to repaint.
-    auto brush = std::make_unique<Brush>(*record);
     GdiLock lock;
+    std::unique_ptr<GdiObject> brush = TakeBrush(*record);
     if (style == BS_PATTERN) {
         Bitmap* bitmap = Find<Bitmap>(record->lbHatch);
         if (!bitmap) return nullptr;
-        brush->pattern = CopyPattern(*bitmap);
+        static_cast<Brush&>(*brush).pattern = CopyPattern(*bitmap);
     }
     return MakeHandle<HBRUSH>(Adopt(std::move(brush)));
 }

@@ -20,35 +20,59 @@ RECT Intersect(const RECT& a, const RECT& b) {
 
 bool IsEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
 
-bool TargetOf(DeviceContext& dc, DrawTarget& target) {
-    if (dc.kind == DcKind::Screen) return false;
+namespace {
+
+void Resolve(DeviceContext& dc, ResolvedPixels& resolved) {
     if (dc.kind == DcKind::Memory) {
         Bitmap& bitmap = *dc.bitmap;
-        target.view = bitmap.View();
-        target.table = bitmap.Indexed() ? &bitmap.table : nullptr;
-        target.surface = nullptr;
+        resolved.key = bitmap.handle;
+        resolved.view = bitmap.View();
+        resolved.table = bitmap.Indexed() ? &bitmap.table : nullptr;
+        resolved.surface = nullptr;
     } else {
         display::Surface& surface = *dc.surface;
-        target.view = PixelView{reinterpret_cast<std::uint8_t*>(surface.Pixels()),
-                                static_cast<std::ptrdiff_t>(surface.Width()) * 4, surface.Width(), surface.Height(),
-                                PixelFormatFor(32)};
-        target.table = nullptr;
-        target.surface = &surface;
+        resolved.key = ResolvedPixels::kSurface;
+        resolved.view = PixelView{reinterpret_cast<std::uint8_t*>(surface.Pixels()),
+                                  static_cast<std::ptrdiff_t>(surface.Width()) * 4, surface.Width(), surface.Height(),
+                                  PixelFormatFor(32)};
+        resolved.table = nullptr;
+        resolved.surface = &surface;
     }
+    resolved.bounds = SurfaceBounds(dc);
+}
+
+}  // namespace
+
+bool TargetOf(DeviceContext& dc, DrawTarget& target) {
+    if (dc.kind == DcKind::Screen) return false;
+    ResolvedPixels& resolved = dc.pixels;
+    const std::uintptr_t key = dc.kind == DcKind::Memory ? dc.bitmap->handle : ResolvedPixels::kSurface;
+    if (resolved.key != key) Resolve(dc, resolved);
+    target.view = resolved.view;
+    target.table = resolved.table;
+    target.surface = resolved.surface;
     target.palette = dc.palette;
-    const RECT bounds = SurfaceBounds(dc);
-    target.visible = dc.hasClip ? Intersect(bounds, dc.clip) : bounds;
+    target.visible = dc.hasClip ? Intersect(resolved.bounds, dc.clip) : resolved.bounds;
     return true;
 }
 
+namespace {
+
+// index mod size, without a division for the usual power-of-two tables.
+std::size_t Wrap(std::size_t index, std::size_t size) {
+    return (size & (size - 1)) == 0 ? index & (size - 1) : index % size;
+}
+
+}  // namespace
+
 std::uint32_t PixelValueOf(const DrawTarget& target, COLORREF colour) {
     if (target.table) {
-        if (IsPaletteIndex(colour)) return PaletteIndexOf(colour) % static_cast<unsigned>(target.table->Size());
+        if (IsPaletteIndex(colour)) return static_cast<std::uint32_t>(Wrap(PaletteIndexOf(colour), target.table->Size()));
         return target.table->Nearest(RgbFromColorref(colour));
     }
     if (IsPaletteIndex(colour)) {
         const ColourTable& entries = target.palette->colours;
-        return entries.At(PaletteIndexOf(colour) % entries.Size());
+        return entries.At(Wrap(PaletteIndexOf(colour), entries.Size()));
     }
     return RgbFromColorref(colour);
 }

@@ -7,13 +7,9 @@
 
 namespace lumenbox::win::detail {
 
-GdiState::GdiState() { CreateStockObjects(*this); }
-
-GdiState& Gdi() {
-    // Leaked on purpose: atexit handlers registered before first use would
-    // otherwise outlive it.
-    static GdiState* const state = new GdiState();
-    return *state;
+GdiState::GdiState() {
+    spareBrushes.reserve(kSpareBrushLimit);
+    CreateStockObjects(*this);
 }
 
 std::uintptr_t Adopt(std::unique_ptr<GdiObject> object) {

@@ -21,6 +21,7 @@
 #include "platform/gdi/colour_table.h"
 #include "platform/gdi/pixel_formats.h"
 #include "platform/kernel/handle_table.h"
+#include "platform/kernel/lock_word.h"
 
 namespace lumenbox::win::detail {
 
@@ -108,6 +109,19 @@ struct Bitmap final : GdiObject {
 
 enum class DcKind { Memory, WindowSurface, Screen };
 
+// What a DC's pixels are, resolved once per selected bitmap rather than on
+// every pixel call. Bitmaps never move or change shape, and a window DC keeps
+// its surface for life, so the selected bitmap's handle (unique for ever,
+// thanks to its generation) is all that decides whether it still holds.
+struct ResolvedPixels {
+    static constexpr std::uintptr_t kSurface = 1;  // no GDI handle has this value
+    std::uintptr_t key = 0;                       // 0: not resolved yet
+    PixelView view;
+    ColourTable* table = nullptr;          // indexed bitmap: its colour table
+    display::Surface* surface = nullptr;   // window surface
+    RECT bounds{};                         // (0, 0, width, height)
+};
+
 struct DeviceContext final : GdiObject {
     static bool Accepts(UINT t) { return t == OBJ_DC || t == OBJ_MEMDC; }
     explicit DeviceContext(DcKind k) : GdiObject(k == DcKind::Memory ? OBJ_MEMDC : OBJ_DC), kind(k) {}
@@ -124,6 +138,7 @@ struct DeviceContext final : GdiObject {
 
     bool hasClip = false;
     RECT clip{};
+    ResolvedPixels pixels;  // see TargetOf
 
     int backgroundMode = OPAQUE;
     COLORREF backgroundColour = RGB(255, 255, 255);
@@ -147,14 +162,24 @@ struct StockObjects {
 
 struct GdiState {
     GdiState();
-    std::mutex mutex;
+    // A lock word rather than std::mutex: a drawing program takes it a
+    // hundred thousand times a frame, and its release is a plain store.
+    WordMutex mutex;
     HandleTable<GdiObject> objects{HandleTag::Gdi};
     StockObjects stock;
+    // Deleted solid brushes kept for the next CreateBrushIndirect: a program
+    // that makes and deletes a brush per filled block then never allocates.
+    std::vector<std::unique_ptr<GdiObject>> spareBrushes;
+    static constexpr std::size_t kSpareBrushLimit = 16;
 };
 
 // The process's GDI state. Never destroyed, so GDI calls made by late
-// atexit handlers still find it.
-GdiState& Gdi();
+// atexit handlers still find it. Inline: every GDI call asks for it, several
+// times.
+inline GdiState& Gdi() {
+    static GdiState* const state = new GdiState();
+    return *state;
+}
 
 // Holds the GDI mutex for one call.
 class GdiLock {
@@ -162,7 +187,7 @@ public:
     GdiLock() : lock_(Gdi().mutex) {}
 
 private:
-    std::lock_guard<std::mutex> lock_;
+    std::lock_guard<WordMutex> lock_;
 };
 
 // Puts a new object in the table and returns its handle value.

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstring>
 #include <memory>
+#include <vector>
 
 #include "platform/gdi/gdi_objects.h"
 
@@ -39,6 +40,17 @@ BITMAP DescriptionOf(Bitmap& bitmap) {
     return record;
 }
 
+// Keeps a deleted solid (or hatched, or null) brush for reuse; a pattern
+// brush is freed, taking its pattern with it. GDI mutex held.
+bool KeepAsSpare(std::unique_ptr<GdiObject>& gone) {
+    if (gone->type != OBJ_BRUSH || static_cast<const Brush&>(*gone).pattern) return false;
+    std::vector<std::unique_ptr<GdiObject>>& spares = Gdi().spareBrushes;
+    if (spares.size() >= GdiState::kSpareBrushLimit) return false;
+    gone->handle = 0;
+    spares.push_back(std::move(gone));
+    return true;
+}
+
 }  // namespace
 
 BOOL DeleteObject(HGDIOBJ handle) {
@@ -50,6 +62,7 @@ BOOL DeleteObject(HGDIOBJ handle) {
         if (object->stock) return TRUE;
         if (InUse(*object)) return FALSE;
         gone = Gdi().objects.Erase(object->handle);
+        if (KeepAsSpare(gone)) return TRUE;
     }
     // Freed after the mutex is released, so other threads' calls need not
     // wait for it.

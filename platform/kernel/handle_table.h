@@ -41,8 +41,9 @@ public:
         }
         Slot& slot = slots_[index];
         slot.object = std::move(object);
+        slot.handle = Encode(index, slot.generation);
         ++live_;
-        return Encode(index, slot.generation);
+        return slot.handle;
     }
 
     // The object a handle designates, or nullptr for a stale, foreign or
@@ -57,6 +58,7 @@ public:
         Slot* slot = const_cast<Slot*>(SlotOf(handle));
         if (!slot) return nullptr;
         std::unique_ptr<Object> object = std::move(slot->object);
+        slot->handle = 0;
         slot->generation = NextGeneration(slot->generation);
         free_.push_back(static_cast<std::uint32_t>(slot - slots_.data()));
         --live_;
@@ -75,6 +77,7 @@ public:
 private:
     struct Slot {
         std::unique_ptr<Object> object;
+        std::uintptr_t handle = 0;  // the live object's handle; 0 while free
         std::uintptr_t generation = 1;
     };
 
@@ -96,13 +99,14 @@ private:
         return (std::uintptr_t{index} + 1) | (tag_ << kIndexBits) | (generation << kGenerationShift);
     }
 
+    // A live slot keeps its whole handle, so one comparison checks the tag,
+    // the generation and that the slot is in use: lookups run around every
+    // pixel a program reads.
     const Slot* SlotOf(std::uintptr_t handle) const {
-        const std::uintptr_t index1 = handle & kIndexMask;
-        if (index1 == 0 || ((handle >> kIndexBits) & kTagMask) != tag_) return nullptr;
-        if (index1 > slots_.size()) return nullptr;
-        const Slot& slot = slots_[index1 - 1];
-        if (!slot.object || slot.generation != (handle >> kGenerationShift)) return nullptr;
-        return &slot;
+        const std::uintptr_t index = (handle & kIndexMask) - 1;  // wraps round for slot number 0
+        if (index >= slots_.size()) return nullptr;
+        const Slot& slot = slots_[index];
+        return slot.handle == handle ? &slot : nullptr;
     }
 
     std::uintptr_t tag_;
