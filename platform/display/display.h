@@ -47,9 +47,13 @@ public:
     std::uint32_t* Pixels() { return pixels_.data(); }
     const std::uint32_t* Pixels() const { return pixels_.data(); }
 
-    // Writers call this after changing pixels; a display presents a surface
-    // whose version differs from the one it showed last.
-    void MarkChanged() { version_.fetch_add(1, std::memory_order_release); }
+    // Writers call this after changing pixels, with Mutex() held; a display
+    // presents a surface whose version differs from the one it showed last.
+    // The mutex already orders the writers, so the bump needs no locked
+    // read-modify-write (a drawing program calls this on every fill).
+    void MarkChanged() {
+        version_.store(version_.load(std::memory_order_relaxed) + 1, std::memory_order_release);
+    }
     std::uint64_t Version() const { return version_.load(std::memory_order_acquire); }
 
 private:
