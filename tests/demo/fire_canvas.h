@@ -10,6 +10,7 @@
 #include <lumenbox/graph.h>
 
 #include "demo/fire.h"
+#include "support/test_window.h"
 
 namespace lumenbox::firetest {
 
@@ -18,20 +19,13 @@ namespace headless = lumenbox::display::headless;
 // The window vyr opens, with the fire palette and a black (index 0) canvas.
 inline void OpenFireWindow() {
     headless::Reset();
-    std::int16_t kind = 3;
-    std::int16_t size = 4;
-    OpenGraphics(kind, size, "fire test");
-    ASSERT_TRUE(IsGraphOpen()) << "status " << GraphState.GraphStatus.load();
+    ASSERT_NO_FATAL_FAILURE(test_support::OpenTestWindow(3, 4, "fire test"));
     LoadFirePalette();
     SetFillMode(1, 0);
     FillBar(0, 0, 639, 479);
 }
 
-inline void CloseFireWindow() {
-    if (IsGraphOpen()) {
-        CloseGraphics();
-    }
-}
+inline void CloseFireWindow() { test_support::CloseTestWindow(); }
 
 // The 5 x 5 block of cell (x, y) in palette entry `index`.
 inline void PaintCell(int x, int y, std::uint32_t index) {

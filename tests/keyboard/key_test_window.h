@@ -15,6 +15,8 @@
 #include <lumenbox/graph.h>
 #include <lumenbox/keyboard.h>
 
+#include "support/test_window.h"
+
 namespace lumenbox::keytest {
 
 namespace headless = lumenbox::display::headless;
@@ -22,18 +24,11 @@ namespace headless = lumenbox::display::headless;
 // Opens the 256-colour 640 x 480 window that vyr uses, with every key up.
 inline void OpenKeyWindow() {
     headless::Reset();
-    std::int16_t kind = 3;
-    std::int16_t size = 4;
-    OpenGraphics(kind, size, "keys");
-    ASSERT_TRUE(IsGraphOpen()) << "status " << GraphState.GraphStatus.load();
+    ASSERT_NO_FATAL_FAILURE(test_support::OpenTestWindow(3, 4, "keys"));
     ASSERT_TRUE(headless::IsActive()) << "the tests run on the headless display";
 }
 
-inline void CloseKeyWindow() {
-    if (IsGraphOpen()) {
-        CloseGraphics();
-    }
-}
+inline void CloseKeyWindow() { test_support::CloseTestWindow(); }
 
 // Long enough for any machine and sanitizer; only a lost key runs into it.
 inline constexpr std::chrono::seconds KeyArrivalLimit{20};

@@ -14,6 +14,8 @@
 #include <lumenbox/graph.h>
 #include <lumenbox/win/gdi.h>
 
+#include "support/test_window.h"
+
 namespace lumenbox::drawing_tests {
 
 namespace headless = display::headless;
@@ -28,19 +30,14 @@ inline std::int16_t Status() { return GraphState.GraphStatus.load(); }
 
 // Opens a 640 x 480 window of the kind; fails the test unless it is ready.
 inline void OpenWindow(std::int16_t kind) {
-    std::int16_t requestedKind = kind;
-    std::int16_t requestedSize = Size640x480;
-    OpenGraphics(requestedKind, requestedSize, "drawing");
-    ASSERT_TRUE(IsGraphOpen());
+    ASSERT_NO_FATAL_FAILURE(lumenbox::test_support::OpenTestWindow(kind, Size640x480, "drawing"));
     ASSERT_EQ(Status(), StatusOk);
 }
 
 class DrawingTest : public ::testing::Test {
 protected:
     void SetUp() override { headless::Reset(); }
-    void TearDown() override {
-        if (IsGraphOpen()) CloseGraphics();
-    }
+    void TearDown() override { lumenbox::test_support::CloseTestWindow(); }
 };
 
 // A window of one kind, open for the whole test.
