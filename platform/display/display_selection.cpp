@@ -8,6 +8,7 @@
 
 #include "platform/display/display.h"
 #include "platform/display/headless/headless_display.h"
+#include "platform/display/terminal/terminal_display.h"
 #if LUMENBOX_WITH_SDL
 #include "platform/display/sdl/sdl_display.h"
 #endif
@@ -42,9 +43,10 @@ bool SdlServerAnswers() {
 #endif
 }
 
-// The terminal display is not built yet; asking for it yields no display
-// until it is, so window creation fails cleanly instead of drawing nowhere.
-std::unique_ptr<Display> CreateTerminalIfBuilt() { return nullptr; }
+// The terminal display needs nothing beyond the system's own terminal
+// interface, so it is always built; without a terminal it yields no display
+// and window creation fails cleanly instead of drawing nowhere.
+std::unique_ptr<Display> CreateTerminalIfBuilt() { return CreateTerminalDisplay(); }
 
 std::unique_ptr<Display> CreateNamed(std::string_view name) {
     if (name == "headless") return CreateHeadlessDisplay();
