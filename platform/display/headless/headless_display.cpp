@@ -85,85 +85,45 @@ void HeadlessDisplay::SetEventSink(EventSink* sink) {
 
 void HeadlessDisplay::AddWindow(WindowId window, const WindowPlacement& placement, std::shared_ptr<Surface> surface) {
     std::lock_guard lock(mutex_);
-    if (WindowEntry* known = FindLocked(window)) {
-        known->placement = placement;
-        known->surface = std::move(surface);
-        return;
-    }
-    windows_.push_back(WindowEntry{window, placement, std::move(surface)});
+    windows_.Add(window, placement, std::move(surface));
 }
 
 void HeadlessDisplay::RemoveWindow(WindowId window) {
     std::lock_guard lock(mutex_);
-    std::erase_if(windows_, [window](const WindowEntry& entry) { return entry.id == window; });
-    if (focus_ == window) FocusFrontmostVisibleLocked();
+    windows_.Remove(window);
 }
 
 void HeadlessDisplay::SetVisible(WindowId window, bool visible) {
     std::lock_guard lock(mutex_);
-    WindowEntry* entry = FindLocked(window);
-    if (!entry) return;
-    entry->visible = visible;
-    if (visible && focus_ == 0) {
-        focus_ = window;
-        RaiseLocked(*entry);
-    } else if (!visible && focus_ == window) {
-        FocusFrontmostVisibleLocked();
-    }
+    windows_.SetVisible(window, visible);
 }
 
 void HeadlessDisplay::SetFocus(WindowId window) {
     std::lock_guard lock(mutex_);
-    WindowEntry* entry = FindLocked(window);
-    if (!entry) return;
-    focus_ = window;
-    RaiseLocked(*entry);
+    windows_.Focus(window);
 }
 
 // ---- Windows ----------------------------------------------------------------
 
-const HeadlessDisplay::WindowEntry* HeadlessDisplay::FindLocked(WindowId window) const {
-    for (const WindowEntry& entry : windows_)
-        if (entry.id == window) return &entry;
-    return nullptr;
-}
-
-HeadlessDisplay::WindowEntry* HeadlessDisplay::FindLocked(WindowId window) {
-    return const_cast<WindowEntry*>(std::as_const(*this).FindLocked(window));
-}
-
-void HeadlessDisplay::RaiseLocked(WindowEntry& entry) { entry.raisedAt = ++raiseCount_; }
-
-// When the focused window goes away the focus passes on, as a window manager
-// activates the next window, to the visible one nearest the front (among
-// equals the newest).
-void HeadlessDisplay::FocusFrontmostVisibleLocked() {
-    focus_ = 0;
-    const WindowEntry* best = nullptr;
-    for (const WindowEntry& entry : windows_)
-        if (entry.visible && (!best || entry.raisedAt >= best->raisedAt)) best = &entry;
-    if (best) focus_ = best->id;
-}
-
 std::vector<WindowId> HeadlessDisplay::Windows() const {
     std::lock_guard lock(mutex_);
     std::vector<WindowId> ids;
-    for (const WindowEntry& entry : windows_) ids.push_back(entry.id);
+    for (const WindowStack::Entry& entry : windows_.Entries()) ids.push_back(entry.id);
     return ids;
 }
 
 std::optional<headless::WindowView> HeadlessDisplay::Window(WindowId window) const {
     std::lock_guard lock(mutex_);
-    const WindowEntry* entry = FindLocked(window);
+    const WindowStack::Entry* entry = windows_.Find(window);
     if (!entry) return std::nullopt;
     const WindowPlacement& p = entry->placement;
-    return headless::WindowView{p.caption, entry->visible, focus_ == window, p.framed,
+    return headless::WindowView{p.caption, entry->visible, windows_.Focused() == window, p.framed,
                                 p.x, p.y, p.width, p.height, p.clientWidth, p.clientHeight};
 }
 
 std::shared_ptr<Surface> HeadlessDisplay::SurfaceOf(WindowId window) const {
     std::lock_guard lock(mutex_);
-    const WindowEntry* entry = FindLocked(window);
+    const WindowStack::Entry* entry = windows_.Find(window);
     return entry ? entry->surface : nullptr;
 }
 

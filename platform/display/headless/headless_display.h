@@ -19,6 +19,7 @@
 
 #include "platform/display/display.h"
 #include "platform/display/headless/input_script.h"
+#include "platform/display/window_stack.h"
 
 namespace lumenbox::display {
 
@@ -66,18 +67,6 @@ public:
     void Expose(WindowId window, int left, int top, int right, int bottom);
 
 private:
-    struct WindowEntry {
-        WindowId id;
-        WindowPlacement placement;
-        std::shared_ptr<Surface> surface;
-        bool visible = false;
-        std::uint64_t raisedAt = 0;  // larger: nearer the front
-    };
-
-    const WindowEntry* FindLocked(WindowId window) const;
-    WindowEntry* FindLocked(WindowId window);
-    void RaiseLocked(WindowEntry& entry);
-    void FocusFrontmostVisibleLocked();
     // Changes the key state and reports the key to the focused window.
     void SendKey(int virtualKey, bool down, bool autoRepeat);
 
@@ -88,9 +77,7 @@ private:
     std::optional<std::vector<std::string>> fonts_;  // unset: the machine's
     KeyStates keys_{};
     EventSink* sink_ = nullptr;
-    std::vector<WindowEntry> windows_;  // in order of creation
-    WindowId focus_ = 0;
-    std::uint64_t raiseCount_ = 0;
+    WindowStack windows_;
     std::unique_ptr<InputScript> script_;  // last: stopped before the rest goes
 };
 

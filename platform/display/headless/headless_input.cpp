@@ -76,7 +76,7 @@ void HeadlessDisplay::SendKey(int virtualKey, bool down, bool autoRepeat) {
         ApplyKey(keys_, virtualKey, down);
         event = KeyEvent{GenericOf(virtualKey), down, down && autoRepeat && wasDown, keys_};
         sink = sink_;
-        target = focus_;
+        target = windows_.Focused();
     }
     if (sink && target) sink->Key(target, event);
 }
@@ -96,7 +96,7 @@ void HeadlessDisplay::ClickClose(WindowId window) {
     EventSink* sink;
     {
         std::lock_guard lock(mutex_);
-        if (!FindLocked(window)) return;
+        if (!windows_.Find(window)) return;
         sink = sink_;
     }
     if (sink) sink->CloseRequested(window);
@@ -106,7 +106,7 @@ void HeadlessDisplay::Expose(WindowId window, int left, int top, int right, int 
     EventSink* sink;
     {
         std::lock_guard lock(mutex_);
-        if (!FindLocked(window)) return;
+        if (!windows_.Find(window)) return;
         sink = sink_;
     }
     if (sink) sink->Exposed(window, left, top, right, bottom);

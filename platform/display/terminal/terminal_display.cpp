@@ -47,19 +47,13 @@ void TerminalDisplay::Shutdown() {
 
 void TerminalDisplay::AddWindow(WindowId window, const WindowPlacement& placement, std::shared_ptr<Surface> surface) {
     std::lock_guard lock(mutex_);
-    if (WindowEntry* known = FindLocked(window)) {
-        known->placement = placement;
-        known->surface = std::move(surface);
-        return;
-    }
-    windows_.push_back(WindowEntry{window, placement, std::move(surface)});
+    windows_.Add(window, placement, std::move(surface));
 }
 
 void TerminalDisplay::RemoveWindow(WindowId window) {
     {
         std::lock_guard lock(mutex_);
-        std::erase_if(windows_, [window](const WindowEntry& entry) { return entry.id == window; });
-        if (focus_ == window) focus_ = 0;
+        windows_.Remove(window);
     }
     // Waits out a copy of its pixels that may have begun before the removal.
     if (!OnDisplayThread()) {
@@ -69,45 +63,18 @@ void TerminalDisplay::RemoveWindow(WindowId window) {
 
 void TerminalDisplay::SetVisible(WindowId window, bool visible) {
     std::lock_guard lock(mutex_);
-    WindowEntry* entry = FindLocked(window);
-    if (!entry) return;
-    entry->visible = visible;
-    if (visible && focus_ == 0) {
-        focus_ = window;
-        entry->raisedAt = ++raiseCount_;
-    }
+    windows_.SetVisible(window, visible);
 }
 
 void TerminalDisplay::SetFocus(WindowId window) {
     std::lock_guard lock(mutex_);
-    WindowEntry* entry = FindLocked(window);
-    if (!entry) return;
-    focus_ = window;
-    entry->raisedAt = ++raiseCount_;
-}
-
-TerminalDisplay::WindowEntry* TerminalDisplay::FindLocked(WindowId window) {
-    for (WindowEntry& entry : windows_)
-        if (entry.id == window) return &entry;
-    return nullptr;
-}
-
-// The focused window when it is visible, else the visible one nearest the
-// front (among equals the newest): what a user would be looking at.
-const TerminalDisplay::WindowEntry* TerminalDisplay::ShownLocked() const {
-    const WindowEntry* best = nullptr;
-    for (const WindowEntry& entry : windows_) {
-        if (!entry.visible) continue;
-        if (entry.id == focus_) return &entry;
-        if (!best || entry.raisedAt >= best->raisedAt) best = &entry;
-    }
-    return best;
+    windows_.Focus(window);
 }
 
 // Keys go to the window with the focus; without one, to the window shown.
 WindowId TerminalDisplay::KeyTargetLocked() const {
-    if (focus_ != 0) return focus_;
-    const WindowEntry* shown = ShownLocked();
+    if (windows_.Focused() != 0) return windows_.Focused();
+    const WindowStack::Entry* shown = windows_.Shown();
     return shown ? shown->id : 0;
 }
 

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "platform/display/display.h"
+#include "platform/display/window_stack.h"
 #include "platform/display/terminal/terminal_frame_renderer.h"
 #include "platform/display/terminal/terminal_key_parser.h"
 #include "platform/display/terminal/terminal_key_strokes.h"
@@ -58,14 +59,6 @@ public:
     void SurfaceChanged(WindowId) override {}
 
 private:
-    struct WindowEntry {
-        WindowId id;
-        WindowPlacement placement;
-        std::shared_ptr<Surface> surface;
-        bool visible = false;
-        std::uint64_t raisedAt = 0;  // larger: nearer the front
-    };
-
     // The window a frame shows, with its pixels copied out.
     struct Snapshot {
         WindowId id = 0;
@@ -80,8 +73,6 @@ private:
     explicit TerminalDisplay(std::unique_ptr<TerminalSession> session);
     bool OnDisplayThread() const { return std::this_thread::get_id() == threadId_.load(); }
 
-    WindowEntry* FindLocked(WindowId window);
-    const WindowEntry* ShownLocked() const;
     WindowId KeyTargetLocked() const;
 
     // ---- Display thread (terminal_display_thread.cpp) ----
@@ -99,9 +90,7 @@ private:
     TerminalKeyStrokes strokes_;
 
     mutable std::mutex mutex_;  // guards the window list and focus
-    std::vector<WindowEntry> windows_;  // in order of creation
-    WindowId focus_ = 0;
-    std::uint64_t raiseCount_ = 0;
+    WindowStack windows_;
 
     // Held while the thread picks a window and copies its pixels, so that
     // RemoveWindow returns only once its surface is read no more.

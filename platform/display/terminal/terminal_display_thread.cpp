@@ -102,7 +102,7 @@ TerminalDisplay::Snapshot TerminalDisplay::TakeSnapshot(bool redraw) {
     Snapshot shot;
     {
         std::lock_guard lock(mutex_);
-        const WindowEntry* shown = ShownLocked();
+        const WindowStack::Entry* shown = windows_.Shown();
         if (!shown || !shown->surface) return shot;
         surface = shown->surface;
         shot.id = shown->id;
