@@ -6,7 +6,7 @@
 #include <cstring>
 #include <string_view>
 
-#include <lumenbox/win/inspect.h>
+#include <lumenbox/win/probes.h>
 
 namespace lumenbox::win {
 
@@ -80,7 +80,7 @@ BOOL UnregisterClassA(const char* className, HINSTANCE) {
     return TRUE;
 }
 
-bool inspect::IsClassRegistered(const char* className) {
+bool probe::IsClassRegistered(const char* className) {
     detail::UserState& user = detail::User();
     std::lock_guard lock(user.mutex);
     return detail::FindClassLocked(user, className) != nullptr;

@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include <lumenbox/win/inspect.h>
+#include <lumenbox/win/probes.h>
 #include <lumenbox/win/kernel.h>
 
 #include "platform/gdi/surface_dc.h"
@@ -154,7 +154,7 @@ void DestroyWindowsOfQueue(const MessageQueue& queue) {
 
 }  // namespace detail
 
-std::size_t inspect::LiveWindows() {
+std::size_t probe::LiveWindows() {
     UserState& user = detail::User();
     std::lock_guard lock(user.mutex);
     return user.windows.Size() - 1;  // the desktop is not one of the program's windows

@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <lumenbox/keyboard.h>
-#include <lumenbox/win/inspect.h>
+#include <lumenbox/win/probes.h>
 #include <lumenbox/win/user.h>
 
 #include "fire_canvas.h"
@@ -51,7 +51,7 @@ TEST(EscapeRoad, EscapeTypedIntoTheWindowEndsTheFireAndClosesTheWindow) {
     EXPECT_FALSE(IsGraphOpen());
     EXPECT_EQ(GraphState.GraphStatus.load(), StatusOk);
     EXPECT_TRUE(headless::Windows().empty()) << "the window is gone from the screen";
-    EXPECT_EQ(win::inspect::LiveWindows(), 0u);
+    EXPECT_EQ(win::probe::LiveWindows(), 0u);
     EXPECT_FALSE(KeyWaiting());
 }
 

@@ -6,14 +6,14 @@
 
 #include <lumenbox/graph.h>
 #include <lumenbox/win/gdi.h>
-#include <lumenbox/win/inspect.h>
+#include <lumenbox/win/probes.h>
 
 #include "graph/drawing/drawing_fixture.h"
 
 namespace lumenbox::drawing_tests {
 namespace {
 
-using win::inspect::LiveGdiObjects;
+using win::probe::LiveGdiObjects;
 
 TEST_F(PaletteWindowTest, OneBrushAfterManyFillChanges) {
     for (std::uint32_t i = 0; i < 2000; ++i) {

@@ -6,7 +6,7 @@
 
 #include <lumenbox/graph.h>
 #include <lumenbox/win/gdi.h>
-#include <lumenbox/win/inspect.h>
+#include <lumenbox/win/probes.h>
 
 #include "graph/drawing/drawing_fixture.h"
 
@@ -54,10 +54,10 @@ TEST_F(PaletteWindowTest, OnePixelViewAreaIsAccepted) {
 TEST_F(PaletteWindowTest, UnclippedViewAreaRemovesTheClipRegion) {
     SetViewArea(10, 10, 20, 20, true);
     ASSERT_NE(GraphState.ClipRegion, nullptr);
-    const std::size_t regions = win::inspect::LiveGdiObjects(win::OBJ_REGION);
+    const std::size_t regions = win::probe::LiveGdiObjects(win::OBJ_REGION);
     SetViewArea(10, 10, 20, 20, false);
     EXPECT_EQ(GraphState.ClipRegion, nullptr);
-    EXPECT_EQ(win::inspect::LiveGdiObjects(win::OBJ_REGION), regions - 1);
+    EXPECT_EQ(win::probe::LiveGdiObjects(win::OBJ_REGION), regions - 1);
     SetFillMode(1, 3);
     FillBar(-10, -10, -10, -10);
     EXPECT_EQ(ReadPixel(-10, -10), 3u);

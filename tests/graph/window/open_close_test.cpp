@@ -4,7 +4,7 @@
 #include <string>
 
 #include <lumenbox/graph.h>
-#include <lumenbox/win/inspect.h>
+#include <lumenbox/win/probes.h>
 #include <lumenbox/win/user.h>
 
 #include "graph/window_thread.h"
@@ -13,20 +13,20 @@
 namespace lumenbox::window_test {
 namespace {
 
-namespace inspect = win::inspect;
+namespace probe = win::probe;
 
 // What must be gone again once a window is closed.
 struct Leftovers {
-    std::size_t windows = inspect::LiveWindows();
-    std::size_t threads = inspect::LiveThreadHandles();
-    std::size_t contexts = inspect::LiveGLContexts();
-    std::size_t bitmaps = inspect::LiveGdiObjects(win::OBJ_BITMAP);
-    std::size_t memoryDCs = inspect::LiveGdiObjects(win::OBJ_MEMDC);
-    std::size_t palettes = inspect::LiveGdiObjects(win::OBJ_PAL);
-    std::size_t pens = inspect::LiveGdiObjects(win::OBJ_PEN);
-    std::size_t brushes = inspect::LiveGdiObjects(win::OBJ_BRUSH);
-    std::size_t fonts = inspect::LiveGdiObjects(win::OBJ_FONT);
-    std::size_t regions = inspect::LiveGdiObjects(win::OBJ_REGION);
+    std::size_t windows = probe::LiveWindows();
+    std::size_t threads = probe::LiveThreadHandles();
+    std::size_t contexts = probe::LiveGLContexts();
+    std::size_t bitmaps = probe::LiveGdiObjects(win::OBJ_BITMAP);
+    std::size_t memoryDCs = probe::LiveGdiObjects(win::OBJ_MEMDC);
+    std::size_t palettes = probe::LiveGdiObjects(win::OBJ_PAL);
+    std::size_t pens = probe::LiveGdiObjects(win::OBJ_PEN);
+    std::size_t brushes = probe::LiveGdiObjects(win::OBJ_BRUSH);
+    std::size_t fonts = probe::LiveGdiObjects(win::OBJ_FONT);
+    std::size_t regions = probe::LiveGdiObjects(win::OBJ_REGION);
     bool operator==(const Leftovers&) const = default;
 };
 
@@ -65,7 +65,7 @@ TEST_F(OpenCloseTest, DemoModeOpensShownCentredAndClosesWithoutTrace) {
     EXPECT_EQ(view->y, (768 - 505) / 2);
     EXPECT_EQ(view->clientWidth, 640);
     EXPECT_EQ(view->clientHeight, 480);
-    EXPECT_EQ(inspect::ThreadPriority(GraphState.GraphThread), win::THREAD_PRIORITY_ABOVE_NORMAL);
+    EXPECT_EQ(probe::ThreadPriority(GraphState.GraphThread), win::THREAD_PRIORITY_ABOVE_NORMAL);
     EXPECT_EQ(GraphState.PaletteSize, 256);
     EXPECT_TRUE(GraphState.DrawToWindow);
 
@@ -73,7 +73,7 @@ TEST_F(OpenCloseTest, DemoModeOpensShownCentredAndClosesWithoutTrace) {
     EXPECT_EQ(GraphState.GraphStatus, StatusOk);
     EXPECT_FALSE(IsGraphOpen());
     EXPECT_EQ(GraphState.GraphThread, nullptr);
-    EXPECT_FALSE(inspect::IsClassRegistered(GraphClassName));
+    EXPECT_FALSE(probe::IsClassRegistered(GraphClassName));
     EXPECT_EQ(Leftovers{}, before);
 
     FillBar(0, 0, 10, 10);
@@ -98,7 +98,7 @@ TEST_F(OpenCloseTest, SecondOpenIsRefusedAndChangesNothing) {
     Open(3, 4, "First");
     ASSERT_EQ(GraphState.GraphStatus, StatusOk);
     const win::HWND window = GraphState.GraphWindow.load();
-    const std::size_t windows = inspect::LiveWindows();
+    const std::size_t windows = probe::LiveWindows();
 
     std::int16_t kind = 0;
     std::int16_t size = 1;
@@ -111,7 +111,7 @@ TEST_F(OpenCloseTest, SecondOpenIsRefusedAndChangesNothing) {
     EXPECT_STREQ(GraphState.GraphCaption, "First");
     EXPECT_EQ(ShownCaption(), "First");
     EXPECT_EQ(GraphState.GraphWindow.load(), window);
-    EXPECT_EQ(inspect::LiveWindows(), windows);
+    EXPECT_EQ(probe::LiveWindows(), windows);
 }
 
 TEST_F(OpenCloseTest, CaptionRules) {

@@ -5,14 +5,14 @@
 
 #include <lumenbox/graph.h>
 #include <lumenbox/win/gl.h>
-#include <lumenbox/win/inspect.h>
+#include <lumenbox/win/probes.h>
 
 #include "graph/window/window_fixture.h"
 
 namespace lumenbox::window_test {
 namespace {
 
-namespace inspect = win::inspect;
+namespace probe = win::probe;
 
 class OpenGLTest : public GraphWindowTest {
 protected:
@@ -24,7 +24,7 @@ TEST_F(OpenGLTest, WindowAndCanvasAskForTheirPixelFormats) {
     ASSERT_EQ(GraphState.GraphStatus, StatusOk);
     ASSERT_TRUE(GraphState.GLReady);
 
-    const auto window = inspect::PixelFormatOf(GraphState.WindowDC);
+    const auto window = probe::PixelFormatOf(GraphState.WindowDC);
     ASSERT_TRUE(window.has_value());
     EXPECT_EQ(window->nSize, 40);
     EXPECT_EQ(window->nVersion, 1);
@@ -34,7 +34,7 @@ TEST_F(OpenGLTest, WindowAndCanvasAskForTheirPixelFormats) {
     EXPECT_EQ(window->cDepthBits, 32);
     EXPECT_EQ(window->iLayerType, win::PFD_MAIN_PLANE);
 
-    const auto canvas = inspect::PixelFormatOf(GraphState.CanvasDC);
+    const auto canvas = probe::PixelFormatOf(GraphState.CanvasDC);
     ASSERT_TRUE(canvas.has_value());
     EXPECT_EQ(canvas->dwFlags, 0x38u);
     EXPECT_EQ(canvas->cColorBits, 8);
@@ -47,7 +47,7 @@ TEST_F(OpenGLTest, WindowAndCanvasAskForTheirPixelFormats) {
 
 TEST_F(OpenGLTest, CanvasFormatHasTheCanvasDepth) {
     Open(1);
-    const auto canvas = inspect::PixelFormatOf(GraphState.CanvasDC);
+    const auto canvas = probe::PixelFormatOf(GraphState.CanvasDC);
     ASSERT_TRUE(canvas.has_value());
     EXPECT_EQ(canvas->cColorBits, 1);
 }
@@ -78,7 +78,7 @@ TEST_F(OpenGLTest, SwitchingTargetsKeepsAClippingViewArea) {
 }
 
 TEST_F(OpenGLTest, WithoutOpenGLTheWindowOpensAndOnlyTheTargetCallRefuses) {
-    const std::size_t contexts = inspect::LiveGLContexts();
+    const std::size_t contexts = probe::LiveGLContexts();
     headless::SetOpenGLAvailable(false);
     Open(3);
     EXPECT_EQ(GraphState.GraphStatus, StatusNoOpenGL);
@@ -95,15 +95,15 @@ TEST_F(OpenGLTest, WithoutOpenGLTheWindowOpensAndOnlyTheTargetCallRefuses) {
     EXPECT_EQ(GraphState.GraphStatus, StatusNoOpenGL);
     CloseGraphics();
     EXPECT_EQ(GraphState.GraphStatus, StatusOk);
-    EXPECT_EQ(inspect::LiveGLContexts(), contexts);
+    EXPECT_EQ(probe::LiveGLContexts(), contexts);
 }
 
 TEST_F(OpenGLTest, ClosingDeletesTheContextsAndTheTargetCallRefuses) {
-    const std::size_t contexts = inspect::LiveGLContexts();
+    const std::size_t contexts = probe::LiveGLContexts();
     Open(3);
-    EXPECT_EQ(inspect::LiveGLContexts(), contexts + 2);
+    EXPECT_EQ(probe::LiveGLContexts(), contexts + 2);
     CloseGraphics();
-    EXPECT_EQ(inspect::LiveGLContexts(), contexts);
+    EXPECT_EQ(probe::LiveGLContexts(), contexts);
     EXPECT_EQ(win::wglGetCurrentContext(), nullptr);
     GraphState.GraphStatus = StatusOk;
     SelectGLTarget(false);

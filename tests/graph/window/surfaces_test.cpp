@@ -7,14 +7,14 @@
 
 #include <lumenbox/graph.h>
 #include <lumenbox/win/gdi.h>
-#include <lumenbox/win/inspect.h>
+#include <lumenbox/win/probes.h>
 
 #include "graph/window/window_fixture.h"
 
 namespace lumenbox::window_test {
 namespace {
 
-namespace inspect = win::inspect;
+namespace probe = win::probe;
 
 constexpr std::array<win::UINT, 7> CountedTypes = {win::OBJ_PEN,  win::OBJ_BRUSH,  win::OBJ_PAL,  win::OBJ_FONT,
                                                     win::OBJ_BITMAP, win::OBJ_REGION, win::OBJ_MEMDC};
@@ -22,7 +22,7 @@ constexpr std::array<win::UINT, 7> CountedTypes = {win::OBJ_PEN,  win::OBJ_BRUSH
 std::map<win::UINT, std::size_t> LiveObjects() {
     std::map<win::UINT, std::size_t> counts;
     for (win::UINT type : CountedTypes) {
-        counts[type] = inspect::LiveGdiObjects(type);
+        counts[type] = probe::LiveGdiObjects(type);
     }
     return counts;
 }

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <lumenbox/graph.h>
-#include <lumenbox/win/inspect.h>
+#include <lumenbox/win/probes.h>
 #include <lumenbox/win/user.h>
 
 #include "graph/window_thread.h"
@@ -11,18 +11,18 @@
 namespace lumenbox::window_test {
 namespace {
 
-namespace inspect = win::inspect;
+namespace probe = win::probe;
 
 using WindowThreadTest = GraphWindowTest;
 
 TEST_F(WindowThreadTest, CreatesTheHiddenCentredWindowAndRemovesItOnRequest) {
-    const std::size_t windowsBefore = inspect::LiveWindows();
-    ASSERT_FALSE(inspect::IsClassRegistered(GraphClassName));
+    const std::size_t windowsBefore = probe::LiveWindows();
+    ASSERT_FALSE(probe::IsClassRegistered(GraphClassName));
 
     ASSERT_TRUE(StartWindowThread(3, 4, "Thread caption"));
     const win::HWND window = GraphState.GraphWindow.load();
     EXPECT_TRUE(win::IsWindow(window));
-    EXPECT_TRUE(inspect::IsClassRegistered(GraphClassName));
+    EXPECT_TRUE(probe::IsClassRegistered(GraphClassName));
     const auto view = ShownWindow();
     ASSERT_TRUE(view.has_value());
     EXPECT_EQ(view->caption, "Thread caption");
@@ -40,8 +40,8 @@ TEST_F(WindowThreadTest, CreatesTheHiddenCentredWindowAndRemovesItOnRequest) {
     ASSERT_TRUE(StopWindowThread());
     EXPECT_EQ(GraphState.GraphStatus, StatusOk);
     EXPECT_FALSE(win::IsWindow(window));
-    EXPECT_FALSE(inspect::IsClassRegistered(GraphClassName));
-    EXPECT_EQ(inspect::LiveWindows(), windowsBefore);
+    EXPECT_FALSE(probe::IsClassRegistered(GraphClassName));
+    EXPECT_EQ(probe::LiveWindows(), windowsBefore);
 }
 
 TEST_F(WindowThreadTest, NoCaptionGivesAnEmptyTitle) {
@@ -56,13 +56,13 @@ TEST_F(WindowThreadTest, ATakenClassNameEndsTheThreadWithMinus4) {
     taken.lpfnWndProc = win::DefWindowProcA;
     taken.lpszClassName = GraphClassName;
     ASSERT_NE(win::RegisterClassA(&taken), 0);
-    const std::size_t windowsBefore = inspect::LiveWindows();
+    const std::size_t windowsBefore = probe::LiveWindows();
 
     EXPECT_FALSE(StartWindowThread(3, 4));
     EXPECT_EQ(GraphState.GraphStatus, StatusWindowFailed);
     EXPECT_FALSE(IsGraphOpen());
     EXPECT_TRUE(WaitForWindowThreadEnd());
-    EXPECT_EQ(inspect::LiveWindows(), windowsBefore);
+    EXPECT_EQ(probe::LiveWindows(), windowsBefore);
 
     EXPECT_TRUE(win::UnregisterClassA(GraphClassName, nullptr));
     EXPECT_TRUE(StartWindowThread(3, 4));

@@ -1,5 +1,5 @@
 // Handle checking, selection and object lifetime.
-#include <lumenbox/win/inspect.h>
+#include <lumenbox/win/probes.h>
 
 #include "gdi_test_support.h"
 
@@ -239,24 +239,24 @@ TEST(GdiLifetime, StockObjectsSurviveDeletion) {
 }
 
 TEST(GdiLifetime, LiveObjectsAreCountedByTypeWithoutStockObjects) {
-    const std::size_t brushes = inspect::LiveGdiObjects(OBJ_BRUSH);
-    const std::size_t memoryDcs = inspect::LiveGdiObjects(OBJ_MEMDC);
-    const std::size_t windowDcs = inspect::LiveGdiObjects(OBJ_DC);
-    const std::size_t bitmaps = inspect::LiveGdiObjects(OBJ_BITMAP);
+    const std::size_t brushes = probe::LiveGdiObjects(OBJ_BRUSH);
+    const std::size_t memoryDcs = probe::LiveGdiObjects(OBJ_MEMDC);
+    const std::size_t windowDcs = probe::LiveGdiObjects(OBJ_DC);
+    const std::size_t bitmaps = probe::LiveGdiObjects(OBJ_BITMAP);
     {
         DibCanvas canvas(2, 2, 8);
         HBRUSH brush = SolidBrush(0);
         testing::SurfaceCanvas window(2, 2);
-        EXPECT_EQ(inspect::LiveGdiObjects(OBJ_BRUSH), brushes + 1);
-        EXPECT_EQ(inspect::LiveGdiObjects(OBJ_MEMDC), memoryDcs + 1);
-        EXPECT_EQ(inspect::LiveGdiObjects(OBJ_DC), windowDcs + 1);
-        EXPECT_EQ(inspect::LiveGdiObjects(OBJ_BITMAP), bitmaps + 1);
+        EXPECT_EQ(probe::LiveGdiObjects(OBJ_BRUSH), brushes + 1);
+        EXPECT_EQ(probe::LiveGdiObjects(OBJ_MEMDC), memoryDcs + 1);
+        EXPECT_EQ(probe::LiveGdiObjects(OBJ_DC), windowDcs + 1);
+        EXPECT_EQ(probe::LiveGdiObjects(OBJ_BITMAP), bitmaps + 1);
         DeleteObject(brush);
     }
-    EXPECT_EQ(inspect::LiveGdiObjects(OBJ_BRUSH), brushes);
-    EXPECT_EQ(inspect::LiveGdiObjects(OBJ_MEMDC), memoryDcs);
-    EXPECT_EQ(inspect::LiveGdiObjects(OBJ_DC), windowDcs);
-    EXPECT_EQ(inspect::LiveGdiObjects(OBJ_BITMAP), bitmaps);
+    EXPECT_EQ(probe::LiveGdiObjects(OBJ_BRUSH), brushes);
+    EXPECT_EQ(probe::LiveGdiObjects(OBJ_MEMDC), memoryDcs);
+    EXPECT_EQ(probe::LiveGdiObjects(OBJ_DC), windowDcs);
+    EXPECT_EQ(probe::LiveGdiObjects(OBJ_BITMAP), bitmaps);
 }
 
 TEST(GdiLifetime, ARecycledSlotKeepsStaleHandlesDead) {

@@ -3,7 +3,7 @@
 #include <atomic>
 #include <thread>
 
-#include <lumenbox/win/inspect.h>
+#include <lumenbox/win/probes.h>
 
 #include "gdi_test_support.h"
 
@@ -17,7 +17,7 @@ COLORREF ColorrefFromWindow(std::uint32_t pixel) {
 TEST(GdiThreads, DrawingRepaintingAndPresentingAtOnce) {
     testing::DibCanvas canvas(64, 48, 8, {RGB(0, 0, 0), RGB(255, 0, 0), RGB(0, 255, 0)}, true);
     testing::SurfaceCanvas window(64, 48);
-    const std::size_t brushes = inspect::LiveGdiObjects(OBJ_BRUSH);
+    const std::size_t brushes = probe::LiveGdiObjects(OBJ_BRUSH);
     std::atomic<bool> drawing{true};
 
     // The program: a new brush per block, selected into both DCs, the old
@@ -63,7 +63,7 @@ TEST(GdiThreads, DrawingRepaintingAndPresentingAtOnce) {
     repaint.join();
     display.join();
 
-    EXPECT_EQ(inspect::LiveGdiObjects(OBJ_BRUSH), brushes) << "every brush deleted";
+    EXPECT_EQ(probe::LiveGdiObjects(OBJ_BRUSH), brushes) << "every brush deleted";
     // Once the last repaint is done, the window shows the canvas.
     BitBlt(window.dc(), 0, 0, 64, 48, canvas.dc(), 0, 0, SRCCOPY);
     for (int y = 0; y < 48; y += 7)

@@ -5,7 +5,7 @@
 #include <lumenbox/display/headless.h>
 #include <lumenbox/win/gdi.h>
 #include <lumenbox/win/gl.h>
-#include <lumenbox/win/inspect.h>
+#include <lumenbox/win/probes.h>
 
 #include <gtest/gtest.h>
 
@@ -43,7 +43,7 @@ protected:
         otherDc_ = CreateCompatibleDC(nullptr);
         ASSERT_NE(dc_, nullptr);
         ASSERT_NE(otherDc_, nullptr);
-        contextsBefore_ = inspect::LiveGLContexts();
+        contextsBefore_ = probe::LiveGLContexts();
     }
     void TearDown() override {
         wglMakeCurrent(nullptr, nullptr);

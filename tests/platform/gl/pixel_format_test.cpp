@@ -27,10 +27,10 @@ TEST_F(PixelFormat, ChoosingIsRefusedWithoutDcDescriptorOrOpenGL) {
 TEST_F(PixelFormat, SetOnceAndReadBackWithTheDescriptorAskedFor) {
     const PIXELFORMATDESCRIPTOR canvas = BitmapRequest(4);
     EXPECT_EQ(GetPixelFormat(dc_), 0);
-    EXPECT_EQ(inspect::PixelFormatOf(dc_), std::nullopt);
+    EXPECT_EQ(probe::PixelFormatOf(dc_), std::nullopt);
     ASSERT_EQ(SetPixelFormat(dc_, 2, &canvas), TRUE);
     EXPECT_EQ(GetPixelFormat(dc_), 2);
-    const auto recorded = inspect::PixelFormatOf(dc_);
+    const auto recorded = probe::PixelFormatOf(dc_);
     ASSERT_TRUE(recorded.has_value());
     EXPECT_EQ(std::memcmp(&*recorded, &canvas, sizeof canvas), 0);
 
@@ -38,7 +38,7 @@ TEST_F(PixelFormat, SetOnceAndReadBackWithTheDescriptorAskedFor) {
     EXPECT_EQ(SetPixelFormat(dc_, 1, &window), FALSE);  // a DC's format is set once
     EXPECT_EQ(SetPixelFormat(dc_, 2, &canvas), FALSE);
     EXPECT_EQ(GetPixelFormat(dc_), 2);
-    EXPECT_EQ(inspect::PixelFormatOf(dc_)->cColorBits, 4);
+    EXPECT_EQ(probe::PixelFormatOf(dc_)->cColorBits, 4);
     EXPECT_EQ(GetPixelFormat(otherDc_), 0);  // the other DC is untouched
 }
 
@@ -56,7 +56,7 @@ TEST_F(PixelFormat, SettingIsRefusedForBadDcOrFormat) {
 TEST_F(PixelFormat, FormatWithoutDescriptorIsKeptWithoutOne) {
     ASSERT_EQ(SetPixelFormat(dc_, 1, nullptr), TRUE);
     EXPECT_EQ(GetPixelFormat(dc_), 1);
-    EXPECT_EQ(inspect::PixelFormatOf(dc_), std::nullopt);
+    EXPECT_EQ(probe::PixelFormatOf(dc_), std::nullopt);
 }
 
 TEST_F(PixelFormat, GoesWithItsDc) {
@@ -65,7 +65,7 @@ TEST_F(PixelFormat, GoesWithItsDc) {
     ASSERT_EQ(SetPixelFormat(dc, 1, &pfd), TRUE);
     ASSERT_EQ(DeleteDC(dc), TRUE);
     EXPECT_EQ(GetPixelFormat(dc), 0);
-    EXPECT_EQ(inspect::PixelFormatOf(dc), std::nullopt);
+    EXPECT_EQ(probe::PixelFormatOf(dc), std::nullopt);
     EXPECT_EQ(SetPixelFormat(dc, 1, &pfd), FALSE);
     // A DC made afterwards, perhaps in the same slot, starts without a format.
     HDC next = CreateCompatibleDC(nullptr);

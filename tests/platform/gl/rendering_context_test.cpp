@@ -21,9 +21,9 @@ void OnAnotherThread(F f) {
 TEST_F(RenderingContext, LivesFromCreationToDeletion) {
     HGLRC context = MakeContext();
     ASSERT_NE(context, nullptr);
-    EXPECT_EQ(inspect::LiveGLContexts(), contextsBefore_ + 1);
+    EXPECT_EQ(probe::LiveGLContexts(), contextsBefore_ + 1);
     EXPECT_EQ(wglDeleteContext(context), TRUE);
-    EXPECT_EQ(inspect::LiveGLContexts(), contextsBefore_);
+    EXPECT_EQ(probe::LiveGLContexts(), contextsBefore_);
     EXPECT_EQ(wglDeleteContext(context), FALSE);
     EXPECT_EQ(wglMakeCurrent(dc_, context), FALSE);
 }
@@ -32,7 +32,7 @@ TEST_F(RenderingContext, NeedsALiveDcWithAFormat) {
     EXPECT_EQ(wglCreateContext(dc_), nullptr);  // no format yet
     EXPECT_EQ(wglCreateContext(nullptr), nullptr);
     EXPECT_EQ(wglCreateContext(reinterpret_cast<HDC>(std::uintptr_t{0xdead})), nullptr);
-    EXPECT_EQ(inspect::LiveGLContexts(), contextsBefore_);
+    EXPECT_EQ(probe::LiveGLContexts(), contextsBefore_);
 }
 
 TEST_F(RenderingContext, NoneWhenTheDisplayHasNoOpenGL) {
@@ -40,7 +40,7 @@ TEST_F(RenderingContext, NoneWhenTheDisplayHasNoOpenGL) {
     ASSERT_EQ(SetPixelFormat(dc_, 1, &pfd), TRUE);
     display::headless::SetOpenGLAvailable(false);
     EXPECT_EQ(wglCreateContext(dc_), nullptr);
-    EXPECT_EQ(inspect::LiveGLContexts(), contextsBefore_);
+    EXPECT_EQ(probe::LiveGLContexts(), contextsBefore_);
     display::headless::SetOpenGLAvailable(true);
     HGLRC context = wglCreateContext(dc_);
     EXPECT_NE(context, nullptr);
@@ -62,7 +62,7 @@ TEST_F(RenderingContext, CurrentOnTheCallingThreadOnly) {
         EXPECT_EQ(wglDeleteContext(context), FALSE);
     });
     EXPECT_EQ(wglGetCurrentContext(), context);
-    EXPECT_EQ(inspect::LiveGLContexts(), contextsBefore_ + 1);
+    EXPECT_EQ(probe::LiveGLContexts(), contextsBefore_ + 1);
 
     ASSERT_EQ(wglMakeCurrent(nullptr, nullptr), TRUE);
     EXPECT_EQ(wglGetCurrentContext(), nullptr);

@@ -1,6 +1,6 @@
 // Kernel threads: start, exit code, priority, identifiers, and handle
 // checking (stale, closed, garbage and other tables' values are refused).
-#include <lumenbox/win/inspect.h>
+#include <lumenbox/win/probes.h>
 #include <lumenbox/win/kernel.h>
 
 #include <atomic>
@@ -70,13 +70,13 @@ TEST(Thread, ReportsANonzeroIdThatTheThreadSeesAsItsOwn) {
 }
 
 TEST(Thread, RefusesWhatItCannotStart) {
-    const std::size_t live = inspect::LiveThreadHandles();
+    const std::size_t live = probe::LiveThreadHandles();
     DWORD id = 123;
     EXPECT_EQ(CreateThread(nullptr, 0, nullptr, nullptr, 0, &id), nullptr);
     EXPECT_EQ(CreateThread(nullptr, 0, ReturnAtOnce, nullptr, CREATE_SUSPENDED, &id), nullptr);
     EXPECT_EQ(CreateThread(nullptr, 0, ReturnAtOnce, nullptr, 0x10000, &id), nullptr);
     EXPECT_EQ(id, 123u);  // untouched on failure
-    EXPECT_EQ(inspect::LiveThreadHandles(), live);
+    EXPECT_EQ(probe::LiveThreadHandles(), live);
 }
 
 TEST(Thread, PriorityIsRecordedWithinRange) {
@@ -86,7 +86,7 @@ TEST(Thread, PriorityIsRecordedWithinRange) {
     EXPECT_EQ(GetThreadPriority(thread), THREAD_PRIORITY_NORMAL);
     EXPECT_EQ(SetThreadPriority(thread, THREAD_PRIORITY_ABOVE_NORMAL), TRUE);
     EXPECT_EQ(GetThreadPriority(thread), THREAD_PRIORITY_ABOVE_NORMAL);
-    EXPECT_EQ(inspect::ThreadPriority(thread), THREAD_PRIORITY_ABOVE_NORMAL);
+    EXPECT_EQ(probe::ThreadPriority(thread), THREAD_PRIORITY_ABOVE_NORMAL);
     EXPECT_EQ(SetThreadPriority(thread, 3), FALSE);
     EXPECT_EQ(SetThreadPriority(thread, -3), FALSE);
     EXPECT_EQ(SetThreadPriority(thread, 15), FALSE);  // time-critical is not offered
@@ -102,12 +102,12 @@ TEST(Thread, PriorityIsRecordedWithinRange) {
 TEST(Thread, ClosingTheHandleDetachesARunningThread) {
     static Gate gate;
     gate.result = 5;
-    const std::size_t live = inspect::LiveThreadHandles();
+    const std::size_t live = probe::LiveThreadHandles();
     HANDLE thread = CreateThread(nullptr, 0, WaitAtGate, &gate, 0, nullptr);
     ASSERT_NE(thread, nullptr);
-    EXPECT_EQ(inspect::LiveThreadHandles(), live + 1);
+    EXPECT_EQ(probe::LiveThreadHandles(), live + 1);
     EXPECT_EQ(CloseHandle(thread), TRUE);
-    EXPECT_EQ(inspect::LiveThreadHandles(), live);
+    EXPECT_EQ(probe::LiveThreadHandles(), live);
     DWORD code = 0;
     EXPECT_EQ(GetExitCodeThread(thread, &code), FALSE);
     gate.open = true;
@@ -128,7 +128,7 @@ TEST(ThreadHandle, ClosedAndStaleHandlesAreRefused) {
     EXPECT_EQ(GetExitCodeThread(first, &code), FALSE);
     EXPECT_EQ(SetThreadPriority(first, 1), FALSE);
     EXPECT_EQ(GetThreadPriority(first), THREAD_PRIORITY_ERROR_RETURN);
-    EXPECT_EQ(inspect::ThreadPriority(first), std::nullopt);
+    EXPECT_EQ(probe::ThreadPriority(first), std::nullopt);
     EXPECT_EQ(CloseHandle(first), FALSE);
     EXPECT_EQ(WaitForExit(second), 7u);
     EXPECT_EQ(GetThreadPriority(second), THREAD_PRIORITY_NORMAL);

@@ -207,7 +207,7 @@ TEST_F(PaintingTest, BackgroundMayBeABrushOrNothing) {
 
 TEST_F(PaintingTest, ScreenDcIsMadeOnRequestAndReleased) {
     headless::SetScreen(1280, 1024, 32);
-    const std::size_t dcsBefore = inspect::LiveGdiObjects(OBJ_DC);
+    const std::size_t dcsBefore = probe::LiveGdiObjects(OBJ_DC);
     HDC screen = GetDC(nullptr);
     ASSERT_NE(screen, nullptr);
     EXPECT_EQ(GetDeviceCaps(screen, HORZRES), 1280);
@@ -216,11 +216,11 @@ TEST_F(PaintingTest, ScreenDcIsMadeOnRequestAndReleased) {
     HDC desktop = GetDC(GetDesktopWindow());
     EXPECT_NE(desktop, nullptr);
     EXPECT_NE(desktop, screen);
-    EXPECT_EQ(inspect::LiveGdiObjects(OBJ_DC), dcsBefore + 2);
+    EXPECT_EQ(probe::LiveGdiObjects(OBJ_DC), dcsBefore + 2);
     EXPECT_EQ(ReleaseDC(nullptr, screen), 1);
     EXPECT_EQ(ReleaseDC(GetDesktopWindow(), desktop), 1);
     EXPECT_EQ(ReleaseDC(nullptr, screen), 0) << "already released";
-    EXPECT_EQ(inspect::LiveGdiObjects(OBJ_DC), dcsBefore);
+    EXPECT_EQ(probe::LiveGdiObjects(OBJ_DC), dcsBefore);
 
     HWND w = CreateShown();
     HDC own = GetDC(w);

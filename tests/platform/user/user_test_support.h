@@ -12,7 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <lumenbox/display/headless.h>
-#include <lumenbox/win/inspect.h>
+#include <lumenbox/win/probes.h>
 #include <lumenbox/win/kernel.h>
 #include <lumenbox/win/user.h>
 
@@ -135,7 +135,7 @@ protected:
         Log().SetHandler(nullptr);
         const WNDCLASSA c = TestClass();
         ASSERT_NE(RegisterClassA(&c), 0);
-        baseline_ = inspect::LiveWindows();
+        baseline_ = probe::LiveWindows();
     }
 
     void TearDown() override {
@@ -143,7 +143,7 @@ protected:
         for (HWND w : windows_) DestroyWindow(w);
         DrainQueue();
         EXPECT_TRUE(UnregisterClassA(kTestClass, nullptr));
-        EXPECT_EQ(inspect::LiveWindows(), baseline_) << "a test left a window behind";
+        EXPECT_EQ(probe::LiveWindows(), baseline_) << "a test left a window behind";
         Log().Clear();
     }
 

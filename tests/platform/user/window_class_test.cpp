@@ -18,16 +18,16 @@ TEST_F(ClassTest, RegistrationRefusesIncompleteRecords) {
     EXPECT_EQ(RegisterClassA(&c), 0);
     c.lpszClassName = "";
     EXPECT_EQ(RegisterClassA(&c), 0);
-    EXPECT_FALSE(inspect::IsClassRegistered("OtherClass"));
+    EXPECT_FALSE(probe::IsClassRegistered("OtherClass"));
 }
 
 TEST_F(ClassTest, NamesAreComparedWithoutCase) {
     WNDCLASSA c = TestClass();
     c.lpszClassName = "usertestCLASS";
     EXPECT_EQ(RegisterClassA(&c), 0) << "already registered under another case";
-    EXPECT_TRUE(inspect::IsClassRegistered("USERTESTCLASS"));
-    EXPECT_FALSE(inspect::IsClassRegistered("UserTestClas"));
-    EXPECT_FALSE(inspect::IsClassRegistered(nullptr));
+    EXPECT_TRUE(probe::IsClassRegistered("USERTESTCLASS"));
+    EXPECT_FALSE(probe::IsClassRegistered("UserTestClas"));
+    EXPECT_FALSE(probe::IsClassRegistered(nullptr));
 
     HWND w = CreateWindowExA(0, "usertestclass", "", kCaptioned, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(w, nullptr);
@@ -44,10 +44,10 @@ TEST_F(ClassTest, UnregisteringWaitsForTheLastWindow) {
     HWND w = CreateWindowExA(0, "LumenboxClass", "", kCaptioned, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(w, nullptr);
     EXPECT_FALSE(UnregisterClassA("LumenboxClass", nullptr)) << "a window of the class exists";
-    EXPECT_TRUE(inspect::IsClassRegistered("LumenboxClass"));
+    EXPECT_TRUE(probe::IsClassRegistered("LumenboxClass"));
     EXPECT_TRUE(DestroyWindow(w));
     EXPECT_TRUE(UnregisterClassA("lumenboxclass", nullptr));
-    EXPECT_FALSE(inspect::IsClassRegistered("LumenboxClass"));
+    EXPECT_FALSE(probe::IsClassRegistered("LumenboxClass"));
     EXPECT_FALSE(UnregisterClassA("LumenboxClass", nullptr)) << "already gone";
 
     // Registering again after unregistering works, as the window thread does

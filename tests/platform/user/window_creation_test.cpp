@@ -51,7 +51,7 @@ TEST_F(CreationTest, CreateAnsweredWithMinusOneDestroysTheWindow) {
     const auto shownBefore = headless::Windows().size();
     EXPECT_EQ(Create(), nullptr);
     EXPECT_EQ(Log().Count(WM_DESTROY), 1u);
-    EXPECT_EQ(inspect::LiveWindows(), baseline_);
+    EXPECT_EQ(probe::LiveWindows(), baseline_);
     EXPECT_EQ(headless::Windows().size(), shownBefore);
 }
 
@@ -124,7 +124,7 @@ TEST_F(CreationTest, UnknownClassGivesNoWindow) {
     EXPECT_EQ(CreateWindowExA(0, nullptr, "x", kCaptioned, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr),
               nullptr);
     EXPECT_EQ(headless::Windows().size(), shownBefore);
-    EXPECT_EQ(inspect::LiveWindows(), baseline_);
+    EXPECT_EQ(probe::LiveWindows(), baseline_);
 }
 
 TEST_F(CreationTest, TheDisplayShowsCaptionPlacementAndVisibility) {

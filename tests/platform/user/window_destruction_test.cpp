@@ -74,7 +74,7 @@ TEST_F(DestructionTest, AThreadThatEndsTakesItsWindowsWithIt) {
     ASSERT_NE(left, nullptr);
     EXPECT_FALSE(IsWindow(left));
     EXPECT_FALSE(Listed(left));
-    EXPECT_EQ(inspect::LiveWindows(), baseline_);
+    EXPECT_EQ(probe::LiveWindows(), baseline_);
 }
 
 // Every call given a handle that names no live window refuses it.

@@ -1,9 +1,9 @@
 // Object counts for tests and tools.
-#include <lumenbox/win/inspect.h>
+#include <lumenbox/win/probes.h>
 
 #include "platform/gdi/gdi_objects.h"
 
-namespace lumenbox::win::inspect {
+namespace lumenbox::win::probe {
 
 std::size_t LiveGdiObjects(UINT objectType) {
     using namespace detail;
@@ -15,4 +15,4 @@ std::size_t LiveGdiObjects(UINT objectType) {
     return count;
 }
 
-}  // namespace lumenbox::win::inspect
+}  // namespace lumenbox::win::probe

@@ -9,7 +9,7 @@
 #include <lumenbox/win/gl.h>
 #include <lumenbox/win/types.h>
 
-namespace lumenbox::win::inspect {
+namespace lumenbox::win::probe {
 
 // Live GDI objects of one OBJ_* type (OBJ_DC and OBJ_MEMDC count device
 // contexts), stock objects not counted.
@@ -25,4 +25,4 @@ std::optional<PIXELFORMATDESCRIPTOR> PixelFormatOf(HDC dc);
 // The priority last set on a thread.
 std::optional<int> ThreadPriority(HANDLE thread);
 
-}  // namespace lumenbox::win::inspect
+}  // namespace lumenbox::win::probe

@@ -1,9 +1,9 @@
-// The kernel's part of the inspection interface.
-#include <lumenbox/win/inspect.h>
+// The kernel's probes for tests and tools.
+#include <lumenbox/win/probes.h>
 
 #include "platform/kernel/thread_table.h"
 
-namespace lumenbox::win::inspect {
+namespace lumenbox::win::probe {
 
 std::size_t LiveThreadHandles() {
     std::lock_guard lock(detail::Threads().mutex);
@@ -17,4 +17,4 @@ std::optional<int> ThreadPriority(HANDLE thread) {
     return record->priority;
 }
 
-}  // namespace lumenbox::win::inspect
+}  // namespace lumenbox::win::probe

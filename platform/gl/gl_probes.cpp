@@ -1,9 +1,9 @@
-// The OpenGL binding's part of the inspection interface.
-#include <lumenbox/win/inspect.h>
+// The OpenGL binding's probes for tests and tools.
+#include <lumenbox/win/probes.h>
 
 #include "platform/gl/gl_tables.h"
 
-namespace lumenbox::win::inspect {
+namespace lumenbox::win::probe {
 
 std::size_t LiveGLContexts() {
     std::lock_guard lock(detail::Gl().mutex);
@@ -17,4 +17,4 @@ std::optional<PIXELFORMATDESCRIPTOR> PixelFormatOf(HDC dc) {
     return record->descriptor;
 }
 
-}  // namespace lumenbox::win::inspect
+}  // namespace lumenbox::win::probe
