@@ -79,16 +79,29 @@ start_vyr() {
 vyr_running() { kill -0 "$vyr_pid" 2>/dev/null; }
 vyr_ended() { ! vyr_running; }
 
-vyr_window() { xdotool search --name '^Vyr$' 2>/dev/null | head -n 1; }
-window_shown() { [[ -n "$(vyr_window)" ]]; }
+# The window named Vyr of the vyr this script started last (the toolkit marks
+# its windows with their process), so that a window of an earlier vyr the
+# server has not yet taken down is never mistaken for it.
+vyr_window() { xdotool search --pid "$vyr_pid" --name '^Vyr$' 2>/dev/null | head -n 1; }
+any_vyr_window() { [[ -n "$(xdotool search --name '^Vyr$' 2>/dev/null)" ]]; }
+no_vyr_window() { ! any_vyr_window; }
 
-window_shown_or_vyr_ended() { window_shown || vyr_ended; }
+# Sets `window` from a single look, so that what was found is what is kept.
+window_found() { window=$(vyr_window) && [[ -n "$window" ]]; }
+window_found_or_vyr_ended() { window_found || vyr_ended; }
 
 # Sets `window` to the id of vyr's window once it is there.
 wait_for_window() {
-  poll 10 window_shown_or_vyr_ended
-  window=$(vyr_window)
-  [[ -n "$window" ]] || fail "no window named Vyr appeared; vyr said: $(cat "$work/vyr.log")"
+  window=
+  poll 10 window_found_or_vyr_ended
+  [[ -z "$window" ]] || return 0
+  local state="vyr is still running"
+  if vyr_ended; then
+    wait "$vyr_pid"
+    state="vyr ended with status $?"
+    vyr_pid=
+  fi
+  fail "no window named Vyr appeared; $state; it said: $(cat "$work/vyr.log")"
 }
 
 client_size() {
@@ -106,6 +119,9 @@ end_with_escape() {
   local status=$?
   vyr_pid=
   ((status == 0)) || fail "vyr ended with status $status; it said: $(cat "$work/vyr.log")"
+  # The server takes the window down when it notices the connection closed,
+  # which may be a moment after the process is gone.
+  poll 5 no_vyr_window || fail "vyr's window outlived it by 5 s"
 }
 
 # Counts in a region of the window: all pixels, red, yellow, white, and any
