@@ -22,7 +22,9 @@ constexpr std::string_view kEnterScreen = "\x1b[?1049h\x1b[?25l\x1b[0m\x1b[2J";
 // Default colours, cursor shown, back to the main screen and what it held.
 constexpr std::string_view kLeaveScreen = "\x1b[0m\x1b[?25h\x1b[?1049l";
 
-constexpr std::array<int, 3> kEndingSignals{SIGINT, SIGTERM, SIGHUP};
+// Those that end a process by default and can be caught. SIGABRT is how an
+// uncaught exception or a failed assertion ends it; SIGQUIT is Ctrl+\.
+constexpr std::array<int, 5> kEndingSignals{SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGABRT};
 
 // What the signal handler restores. Set before the handlers go in and
 // cleared after they come out; the handler reads only these.

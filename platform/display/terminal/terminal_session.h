@@ -3,7 +3,8 @@
 // Opening it puts it into the state the display needs: raw input (no line
 // editing, no echo, but Ctrl+C still interrupts), the alternate screen, the
 // cursor hidden. Restore() puts back what was there before; so does a
-// handler for SIGINT, SIGTERM and SIGHUP, which leaves the process by the
+// handler for SIGINT, SIGTERM, SIGHUP, SIGQUIT and SIGABRT (an uncaught
+// exception ends the process through abort), which leaves the process by the
 // signal's default action afterwards, so that a program stopped that way
 // does not leave the user's shell in raw mode on a blank screen.
 #pragma once

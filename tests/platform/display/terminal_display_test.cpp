@@ -4,8 +4,11 @@
 // back as it was. Each case runs in a child process of its own, which can
 // have a terminal of its own (or none) without touching the test runner's.
 #include <fcntl.h>
-#include <sys/ioctl.h>
 #include <poll.h>
+#include <signal.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -15,7 +18,9 @@
 #include <cstring>
 #include <memory>
 #include <mutex>
+#include <stdexcept>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -144,6 +149,68 @@ int DrawReadAndRestore() {
     return 0;
 }
 
+// How a program drawing in the terminal may end.
+enum class WayOut { kExit, kInterrupt, kTerminate, kQuit, kUncaughtException };
+
+// A program that draws a window into the terminal on its standard input and
+// output (the display chosen as a program's is, so that its exit handler is
+// in place) and, once told that the window is on the screen, ends the given way.
+[[noreturn]] void DrawThenEnd(int slave, int go, WayOut way) {
+    const rlimit noCore{0, 0};  // the signals that dump core need not here
+    setrlimit(RLIMIT_CORE, &noCore);
+    dup2(slave, STDIN_FILENO);
+    dup2(slave, STDOUT_FILENO);
+    setenv("LUMENBOX_DISPLAY", "terminal", 1);
+    Display* display = Current();
+    if (display == nullptr) std::_Exit(30);
+    auto surface = std::make_shared<Surface>(2, 2);
+    display->AddWindow(3, WindowPlacement{0, 0, 2, 2, 2, 2, true, "t"}, surface);
+    display->SetVisible(3, true);
+    char told = 0;
+    if (read(go, &told, 1) != 1) std::_Exit(31);
+    switch (way) {
+        case WayOut::kExit: std::exit(0);
+        case WayOut::kInterrupt: raise(SIGINT); break;
+        case WayOut::kTerminate: raise(SIGTERM); break;
+        case WayOut::kQuit: raise(SIGQUIT); break;
+        case WayOut::kUncaughtException:
+            // On a thread of its own, beyond the reach of the test runner's
+            // own catching, as an exception nobody caught is in a program.
+            std::thread([] { throw std::runtime_error("nobody catches this"); }).join();
+            break;
+    }
+    std::_Exit(32);
+}
+
+// Starts DrawThenEnd in a process of its own on a fresh pseudo-terminal and
+// checks that, however it ended, the terminal is back in its normal mode and
+// on its main screen. The exit status names the step that failed.
+int TerminalComesBackAfter(WayOut way, int expectedSignal) {
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0) return 40;
+    const int slave = open(ptsname(master), O_RDWR | O_NOCTTY);
+    winsize size{4, 8, 0, 0};
+    if (slave < 0 || ioctl(slave, TIOCSWINSZ, &size) != 0) return 41;
+    int go[2];
+    if (pipe(go) != 0) return 42;
+    const pid_t program = fork();
+    if (program < 0) return 43;
+    if (program == 0) DrawThenEnd(slave, go[0], way);
+    std::string seen;
+    if (!ReadUntil(master, seen, "\xe2\x96\x80")) return 44;  // the window drawn
+    const char now = 1;
+    if (write(go[1], &now, 1) != 1) return 45;
+    int status = 0;
+    if (waitpid(program, &status, 0) != program) return 46;
+    if (expectedSignal == 0 && !(WIFEXITED(status) && WEXITSTATUS(status) == 0)) return 47;
+    if (expectedSignal != 0 && !(WIFSIGNALED(status) && WTERMSIG(status) == expectedSignal)) return 48;
+    if (!ReadUntil(master, seen, "\x1b[?25h\x1b[?1049l")) return 49;
+    termios after{};
+    if (tcgetattr(slave, &after) != 0) return 50;
+    if ((after.c_lflag & (ICANON | ECHO)) != (ICANON | ECHO) || (after.c_iflag & ICRNL) == 0) return 51;
+    return 0;
+}
+
 class TerminalDisplayTest : public ::testing::Test {
 protected:
     void SetUp() override { GTEST_FLAG_SET(death_test_style, "threadsafe"); }
@@ -162,6 +229,25 @@ TEST_F(TerminalDisplayTest, WithoutATerminalThereIsNoDisplay) {
 
 TEST_F(TerminalDisplayTest, DrawsReadsKeysAndGivesTheTerminalBack) {
     EXPECT_EXIT(std::_Exit(DrawReadAndRestore()), ::testing::ExitedWithCode(0), "");
+}
+
+// Every way a program leaves the terminal gives it back: leaving through
+// exit, being interrupted (Ctrl+C), terminated or quit (Ctrl+\\), and dying
+// of an exception nobody caught.
+TEST_F(TerminalDisplayTest, EveryWayOutGivesTheTerminalBack) {
+    const struct {
+        const char* name;
+        WayOut way;
+        int signal;
+    } ways[] = {{"exit", WayOut::kExit, 0},
+                {"SIGINT", WayOut::kInterrupt, SIGINT},
+                {"SIGTERM", WayOut::kTerminate, SIGTERM},
+                {"SIGQUIT", WayOut::kQuit, SIGQUIT},
+                {"uncaught exception", WayOut::kUncaughtException, SIGABRT}};
+    for (const auto& way : ways) {
+        SCOPED_TRACE(way.name);
+        EXPECT_EXIT(std::_Exit(TerminalComesBackAfter(way.way, way.signal)), ::testing::ExitedWithCode(0), "");
+    }
 }
 
 }  // namespace
