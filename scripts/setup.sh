@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian machine lacks to build Lumenbox, and nothing
 # when everything is there. Usage: scripts/setup.sh [--tests]
-# --tests adds what the end-to-end tests need (an X server and X tools).
+# --tests adds what the end-to-end tests need (an X server, X tools, tmux).
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config libfontconfig-dev libsdl2-dev
           libgtest-dev libgmock-dev libbenchmark-dev)
 if [[ "${1:-}" == "--tests" ]]; then
-  packages+=(xvfb x11-utils xdotool imagemagick)
+  packages+=(xvfb x11-utils xdotool imagemagick tmux)
 fi
 
 missing=()

@@ -1,0 +1,130 @@
+#!/usr/bin/env bash
+# End-to-end: the real vyr in a terminal (a tmux pane of 120 x 40 cells, with
+# no display server around), watched from outside the way a person would see
+# it: the fire drawn in the lower half, Escape ending the program with status
+# 0, Ctrl+C interrupting it, and the terminal just as it was afterwards.
+#
+# Usage: vyr_tmux_test.sh VYR
+#   E2E_EXIT_SECONDS  how long vyr may take to end after a key (default 1)
+#   E2E_FIRE_SECONDS  how much longer than a second the fire may take to show
+#                     (default 0); sanitizer builds need more of both
+# Exits 77 (skipped) when tmux is not installed.
+set -uo pipefail
+
+readonly vyr=$1
+readonly exit_limit=${E2E_EXIT_SECONDS:-1}
+readonly fire_limit=${E2E_FIRE_SECONDS:-0}
+readonly skipped=77
+here=$(cd "$(dirname "$0")" && pwd)
+readonly here
+
+for tool in tmux awk; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit "$skipped"; }
+done
+
+work=$(mktemp -d)
+# A tmux server of this test's own, whatever else runs on the machine.
+readonly server="lumenbox-e2e-$$"
+tmux_() { tmux -L "$server" "$@"; }
+
+cleanup() {
+  tmux_ kill-server 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+fail() {
+  echo "FAIL: $*"
+  echo "--- the pane:"
+  tmux_ capture-pane -p -t e2e 2>/dev/null | sed -n '1,40p' | cut -c1-120
+  exit 1
+}
+
+now_ms() { local t=${EPOCHREALTIME/./}; echo $((t / 1000)); }
+
+# Repeats a command every 50 ms until it succeeds or `seconds` have passed.
+poll() {
+  local seconds=$1
+  shift
+  local deadline=$(($(now_ms) + seconds * 1000))
+  until "$@"; do
+    (($(now_ms) < deadline)) || return 1
+    sleep 0.05
+  done
+}
+
+# The pane runs a shell script that notes the terminal's mode, prints a line
+# of its own, runs vyr, then notes vyr's status and the mode again and stays,
+# so that the screen it left can be looked at.
+start_pane() {
+  rm -f "$work"/mode.before "$work"/mode.after "$work"/status
+  cat >"$work/pane.sh" <<SCRIPT
+# Ctrl+C is for vyr: the shell only waits for it to end.
+trap : INT
+stty -g >"$work/mode.before"
+echo "the shell's own line"
+"$vyr"
+echo \$? >"$work/status.part"
+stty -g >"$work/mode.after"
+mv "$work/status.part" "$work/status"
+exec sleep 600
+SCRIPT
+  tmux_ kill-server 2>/dev/null
+  # No display server for vyr to find: it chooses the terminal by itself.
+  env -u DISPLAY -u WAYLAND_DISPLAY -u LUMENBOX_DISPLAY -u SDL_VIDEODRIVER TERM=xterm-256color \
+    tmux -L "$server" -f /dev/null new-session -d -s e2e -x 120 -y 40 "sh $work/pane.sh" ||
+    fail "tmux did not start"
+}
+
+pane_option() { tmux_ display-message -p -t e2e "$1"; }
+
+# Sets `fire_report` and succeeds when pane rows 0 to 18 (the canvas above
+# row 228, where the fire never reaches) are black and rows 20 to 39 show the
+# fire's red, yellow and white. Row 19 holds the highest flames, or not.
+fire_shown() {
+  local upper upper_lit lower red yellow white
+  read -r upper upper_lit lower red yellow white <<<"$(tmux_ capture-pane -e -p -t e2e |
+    awk -v upperTo=19 -v lowerFrom=20 -f "$here/count_pane_colours.awk")"
+  fire_report="rows 0-18: $upper_lit of $upper half-cells not black; rows 20-39: red $red, yellow $yellow, white $white of $lower"
+  # 640 x 480 in 120 x 40 cells: 107 columns of 80 half-cell rows.
+  ((upper == 107 * 2 * 19 && lower == 107 * 2 * 20 && upper_lit == 0)) || return 1
+  ((red >= 500 && yellow >= 150 && white >= 1))
+}
+
+vyr_ended() { [[ -s "$work/status" ]]; }
+
+# vyr must have ended with `status` and left the terminal as it found it: the
+# same line mode, the main screen with the shell's line back, the cursor shown.
+check_ended_and_restored() {
+  local want=$1
+  poll "$exit_limit" vyr_ended || fail "vyr still runs ${exit_limit} s after the key"
+  local status
+  status=$(cat "$work/status")
+  ((status == want)) || fail "vyr ended with status $status, not $want"
+  cmp -s "$work/mode.before" "$work/mode.after" ||
+    fail "the terminal's mode changed: $(cat "$work/mode.before") -> $(cat "$work/mode.after")"
+  [[ "$(pane_option '#{alternate_on}')" == 0 ]] || fail "the terminal was left on the alternate screen"
+  [[ "$(pane_option '#{cursor_flag}')" == 1 ]] || fail "the cursor was left hidden"
+  tmux_ capture-pane -p -t e2e | grep -q "the shell's own line" || fail "the shell's screen did not come back"
+}
+
+# ---- The fire, then Escape ---------------------------------------------------
+echo "case: fire and Escape"
+start_pane
+sleep 1
+poll "$fire_limit" fire_shown || fail "no fire in the pane: $fire_report"
+echo "fire: $fire_report"
+[[ "$(pane_option '#{alternate_on}')" == 1 ]] || fail "vyr did not draw on the alternate screen"
+[[ "$(pane_option '#{cursor_flag}')" == 0 ]] || fail "the cursor stayed shown over the fire"
+tmux_ send-keys -t e2e Escape
+check_ended_and_restored 0
+
+# ---- Ctrl+C interrupts it ----------------------------------------------------
+echo "case: Ctrl+C"
+start_pane
+sleep 1
+poll "$fire_limit" fire_shown || fail "no fire in the pane: $fire_report"
+tmux_ send-keys -t e2e C-c
+check_ended_and_restored 130
+
+echo "all cases passed"
