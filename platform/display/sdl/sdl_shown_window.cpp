@@ -51,7 +51,10 @@ std::unique_ptr<SdlShownWindow> SdlShownWindow::Open(const WindowPlacement& plac
 
 bool SdlShownWindow::CreateToolkitObjects(const WindowPlacement& placement, int desktopWidth, int desktopHeight) {
     const SdlWindowGeometry geometry = PlaceSdlWindow(placement, desktopWidth, desktopHeight);
-    Uint32 flags = SDL_WINDOW_SHOWN;
+    // Hidden until its renderer exists: an OpenGL renderer makes the toolkit
+    // replace the window with one of its own kind, which the user would
+    // otherwise see appear, vanish and appear again.
+    Uint32 flags = SDL_WINDOW_HIDDEN;
     if (geometry.borderless) flags |= SDL_WINDOW_BORDERLESS;
     const std::string caption = CaptionAsUtf8(placement.caption);
     window_ = SDL_CreateWindow(caption.c_str(), geometry.x, geometry.y, geometry.width, geometry.height, flags);
@@ -63,6 +66,7 @@ bool SdlShownWindow::CreateToolkitObjects(const WindowPlacement& placement, int 
     if (texture_ == nullptr) return false;
     // Magnified pixels stay sharp squares.
     SDL_SetTextureScaleMode(texture_, SDL_ScaleModeNearest);
+    SDL_ShowWindow(window_);
     return true;
 }
 
