@@ -23,12 +23,15 @@ for tool in tmux awk; do
 done
 
 work=$(mktemp -d)
-# A tmux server of this test's own, whatever else runs on the machine.
-readonly server="lumenbox-e2e-$$"
-tmux_() { tmux -L "$server" "$@"; }
+# Each case has a tmux server of its own, on a socket in the work folder,
+# whatever else runs on the machine: a server being told to stop may still
+# answer for a moment, and a new session must not land on it.
+cases=0
+socket=
+tmux_() { tmux -S "$socket" "$@"; }
 
 cleanup() {
-  tmux_ kill-server 2>/dev/null
+  [[ -z "$socket" ]] || tmux_ kill-server 2>/dev/null
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -69,11 +72,13 @@ stty -g >"$work/mode.after"
 mv "$work/status.part" "$work/status"
 exec sleep 600
 SCRIPT
-  tmux_ kill-server 2>/dev/null
+  [[ -z "$socket" ]] || tmux_ kill-server 2>/dev/null
+  cases=$((cases + 1))
+  socket="$work/tmux-$cases.socket"
   # No display server for vyr to find: it chooses the terminal by itself.
-  env -u DISPLAY -u WAYLAND_DISPLAY -u LUMENBOX_DISPLAY -u SDL_VIDEODRIVER TERM=xterm-256color \
-    tmux -L "$server" -f /dev/null new-session -d -s e2e -x 120 -y 40 "sh $work/pane.sh" ||
-    fail "tmux did not start"
+  env -u DISPLAY -u WAYLAND_DISPLAY -u LUMENBOX_DISPLAY -u SDL_VIDEODRIVER -u TMUX TERM=xterm-256color \
+    tmux -S "$socket" -f /dev/null new-session -d -s e2e -x 120 -y 40 "sh $work/pane.sh" 2>"$work/tmux.log" ||
+    fail "tmux did not start: $(cat "$work/tmux.log")"
 }
 
 pane_option() { tmux_ display-message -p -t e2e "$1"; }

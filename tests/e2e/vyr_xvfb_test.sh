@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # End-to-end: the real vyr on a real X server (Xvfb), watched from outside with
 # X tools the way a person would watch it: the window, its size, the fire on
-# it, the close button that must not close it, and Escape that ends it.
+# it, the close button that must not close it, and Escape that ends it; and
+# keys typed into a window of the library, read back by the program.
 #
-# Usage: vyr_xvfb_test.sh VYR [SEND_CLOSE_REQUEST]
+# Usage: vyr_xvfb_test.sh VYR KEY_ECHO [SEND_CLOSE_REQUEST]
 #   E2E_EXIT_SECONDS  how long vyr may take to end after Escape (default 1)
 #   E2E_FIRE_SECONDS  how much longer than a second the fire may take to show
 #                     (default 0); sanitizer builds need more of both
@@ -11,7 +12,8 @@
 set -uo pipefail
 
 readonly vyr=$1
-readonly send_close_request=${2:-}
+readonly key_echo=$2
+readonly send_close_request=${3:-}
 readonly exit_limit=${E2E_EXIT_SECONDS:-1}
 readonly fire_limit=${E2E_FIRE_SECONDS:-0}
 readonly skipped=77
@@ -24,7 +26,10 @@ done
 
 work=$(mktemp -d)
 xvfb_pid=
-vyr_pid=
+# The program started last, its window's caption and its process.
+program=
+caption=
+pid=
 
 stop_process() {
   local pid=$1
@@ -34,7 +39,7 @@ stop_process() {
 }
 
 cleanup() {
-  stop_process "$vyr_pid"
+  stop_process "$pid"
   stop_process "$xvfb_pid"
   rm -rf "$work"
 }
@@ -69,59 +74,69 @@ start_server() {
   export DISPLAY=":$(head -n 1 "$work/display")"
 }
 
-# Starts vyr with the given environment assignments (none: the default choice
-# of display), on this X server whatever the caller's session offers.
-start_vyr() {
-  env -u LUMENBOX_DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER "$@" "$vyr" >"$work/vyr.log" 2>&1 &
-  vyr_pid=$!
+# Starts a program (vyr or key_echo) whose window has the given caption,
+# its output kept apart from what it says on standard error,
+# with the given environment assignments (none: the default choice of
+# display), on this X server whatever the caller's session offers.
+start_program() {
+  program=$1
+  caption=$2
+  shift 2
+  env -u LUMENBOX_DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER "$@" "$program" >"$work/program.out" 2>"$work/program.log" &
+  pid=$!
 }
 
-vyr_running() { kill -0 "$vyr_pid" 2>/dev/null; }
-vyr_ended() { ! vyr_running; }
+program_name() { basename "$program"; }
+program_running() { kill -0 "$pid" 2>/dev/null; }
+program_ended() { ! program_running; }
 
-# The window named Vyr of the vyr this script started last (the toolkit marks
-# its windows with their process), so that a window of an earlier vyr the
+# The program's shown window, by caption and process (the toolkit marks its
+# windows with their process), so that a window of an earlier program the
 # server has not yet taken down is never mistaken for it.
-vyr_window() { xdotool search --pid "$vyr_pid" --name '^Vyr$' 2>/dev/null | head -n 1; }
-any_vyr_window() { [[ -n "$(xdotool search --name '^Vyr$' 2>/dev/null)" ]]; }
-no_vyr_window() { ! any_vyr_window; }
+program_window() { xdotool search --onlyvisible --pid "$pid" --name "^$caption\$" 2>/dev/null | head -n 1; }
+any_window_of_caption() { [[ -n "$(xdotool search --name "^$caption\$" 2>/dev/null)" ]]; }
+no_window_of_caption() { ! any_window_of_caption; }
 
 # Sets `window` from a single look, so that what was found is what is kept.
-window_found() { window=$(vyr_window) && [[ -n "$window" ]]; }
-window_found_or_vyr_ended() { window_found || vyr_ended; }
+window_found() { window=$(program_window) && [[ -n "$window" ]]; }
+window_found_or_program_ended() { window_found || program_ended; }
 
-# Sets `window` to the id of vyr's window once it is there.
+# Sets `window` to the id of the program's window once it is there.
 wait_for_window() {
   window=
-  poll 10 window_found_or_vyr_ended
+  poll 10 window_found_or_program_ended
   [[ -z "$window" ]] || return 0
-  local state="vyr is still running"
-  if vyr_ended; then
-    wait "$vyr_pid"
-    state="vyr ended with status $?"
-    vyr_pid=
+  local state="$(program_name) is still running"
+  if program_ended; then
+    wait "$pid"
+    state="$(program_name) ended with status $?"
+    pid=
   fi
-  fail "no window named Vyr appeared; $state; it said: $(cat "$work/vyr.log")"
+  fail "no window named $caption appeared; $state; it said: $(cat "$work/program.log")"
+}
+
+focus() {
+  timeout 5 xdotool windowfocus --sync "$1" || fail "the window did not take the keyboard focus"
 }
 
 client_size() {
   xwininfo -id "$1" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w "x" h }'
 }
 
-# Escape with the keyboard focus on the window; vyr must end with status 0
-# within the limit.
+# Escape with the keyboard focus on the window; the program must end with
+# status 0 within the limit.
 end_with_escape() {
   local window=$1
-  timeout 5 xdotool windowfocus --sync "$window" || fail "the window did not take the keyboard focus"
+  focus "$window"
   xdotool key Escape
-  poll "$exit_limit" vyr_ended || fail "vyr still runs ${exit_limit} s after Escape"
-  wait "$vyr_pid"
+  poll "$exit_limit" program_ended || fail "$(program_name) still runs ${exit_limit} s after Escape"
+  wait "$pid"
   local status=$?
-  vyr_pid=
-  ((status == 0)) || fail "vyr ended with status $status; it said: $(cat "$work/vyr.log")"
+  pid=
+  ((status == 0)) || fail "$(program_name) ended with status $status; it said: $(cat "$work/program.log")"
   # The server takes the window down when it notices the connection closed,
   # which may be a moment after the process is gone.
-  poll 5 no_vyr_window || fail "vyr's window outlived it by 5 s"
+  poll 5 no_window_of_caption || fail "the window $caption outlived its program by 5 s"
 }
 
 # Counts in a region of the window: all pixels, red, yellow, white, and any
@@ -156,7 +171,7 @@ sharp_fire_shown() {
 # ---- The fire, then Escape (display chosen by default) ---------------------
 echo "case: fire and Escape"
 start_server 1024x768
-start_vyr
+start_program "$vyr" Vyr
 wait_for_window
 [[ "$(client_size "$window")" == 640x480 ]] || fail "client area is $(client_size "$window"), not 640x480"
 sleep 1
@@ -167,22 +182,58 @@ end_with_escape "$window"
 # ---- The close button leaves the window open (display named) ---------------
 if [[ -n "$send_close_request" ]]; then
   echo "case: close button, then Escape"
-  start_vyr LUMENBOX_DISPLAY=sdl
+  start_program "$vyr" Vyr LUMENBOX_DISPLAY=sdl
   wait_for_window
   "$send_close_request" "$window" || fail "could not send the close request"
   sleep 0.5
-  vyr_running || fail "vyr ended on the close button"
-  [[ "$(vyr_window)" == "$window" ]] || fail "the window went away on the close button"
+  program_running || fail "vyr ended on the close button"
+  [[ "$(program_window)" == "$window" ]] || fail "the window went away on the close button"
   xwininfo -id "$window" | grep -q 'Map State: IsViewable' || fail "the window was hidden on the close button"
   end_with_escape "$window"
 else
   echo "note: close-button case left out (no X11 development files to build its helper)"
 fi
 
+# ---- Keys typed into a window reach the program as key codes ---------------
+# Each key as xdotool names it, then the bytes the program must read for it:
+# characters as one byte, other keys as 0 and their code, Alt combinations
+# with no character, Ctrl+Pause with nothing at all.
+readonly key_cases=(
+  "a:97" "shift+a:65" "5:53" "shift+5:37" "minus:45" "shift+slash:63"
+  "Return:13" "Tab:9" "BackSpace:8" "space:32" "ctrl+c:3" "ctrl+Return:10"
+  "F1:0 59" "shift+F2:0 85" "ctrl+F3:0 96" "alt+F4:0 107" "F10:0 68" "F11:0 133" "F12:0 134"
+  "Up:0 72" "shift+Up:0 72" "ctrl+Left:0 115" "alt+Home:0 164"
+  "Prior:0 73" "Next:0 81" "End:0 79" "Insert:0 82" "Delete:0 83"
+  "alt+x:0 45" "alt+a:0 30" "ctrl+1:0 1" "alt+0:0 129" "ctrl+alt+3:0 3 0 122"
+  "KP_Add:43" "alt+KP_Multiply:0 70" "Pause:0 12" "ctrl+Pause:" "Menu:0 151"
+)
+
+key_codes_read() { tr '\n' ' ' <"$work/program.out" | sed 's/ $//'; }
+
+echo "case: keys through the window"
+start_program "$key_echo" Keys LUMENBOX_DISPLAY=sdl
+wait_for_window
+focus "$window"
+keys=()
+expected=()
+for key_case in "${key_cases[@]}"; do
+  keys+=("${key_case%%:*}")
+  codes=${key_case#*:}
+  [[ -z "$codes" ]] || expected+=($codes)
+done
+xdotool key --delay 20 "${keys[@]}" || fail "xdotool could not type the keys"
+end_with_escape "$window"
+expected+=(27)
+[[ "$(key_codes_read)" == "${expected[*]}" ]] ||
+  fail "keys typed: ${keys[*]} Escape
+  codes expected: ${expected[*]}
+  codes read:     $(key_codes_read)"
+echo "keys: ${#keys[@]} keys and Escape read as ${#expected[@]} expected bytes"
+
 # ---- A large screen shows the window magnified -------------------------------
 echo "case: magnified on a large screen"
 start_server 1600x1200
-start_vyr LUMENBOX_DISPLAY=sdl
+start_program "$vyr" Vyr LUMENBOX_DISPLAY=sdl
 wait_for_window
 [[ "$(client_size "$window")" == 1280x960 ]] || fail "magnified window is $(client_size "$window"), not 1280x960"
 sleep 1
