@@ -2,9 +2,10 @@
 # End-to-end: the real vyr in a terminal (a tmux pane of 120 x 40 cells, with
 # no display server around), watched from outside the way a person would see
 # it: the fire drawn in the lower half, Escape ending the program with status
-# 0, Ctrl+C interrupting it, and the terminal just as it was afterwards.
+# 0, Ctrl+C interrupting it, and the terminal just as it was afterwards; and
+# keys typed into the terminal, read back by a program of the library.
 #
-# Usage: vyr_tmux_test.sh VYR
+# Usage: vyr_tmux_test.sh VYR KEY_ECHO
 #   E2E_EXIT_SECONDS  how long vyr may take to end after a key (default 1)
 #   E2E_FIRE_SECONDS  how much longer than a second the fire may take to show
 #                     (default 0); sanitizer builds need more of both
@@ -12,6 +13,7 @@
 set -uo pipefail
 
 readonly vyr=$1
+readonly key_echo=$2
 readonly exit_limit=${E2E_EXIT_SECONDS:-1}
 readonly fire_limit=${E2E_FIRE_SECONDS:-0}
 readonly skipped=77
@@ -57,16 +59,19 @@ poll() {
 }
 
 # The pane runs a shell script that notes the terminal's mode, prints a line
-# of its own, runs vyr, then notes vyr's status and the mode again and stays,
-# so that the screen it left can be looked at.
+# of its own, runs the program (vyr and its arguments unless told otherwise),
+# then notes its status and the mode again and stays, so that the screen it
+# left can be looked at.
 start_pane() {
+  local command="\"$vyr\""
+  (($# == 0)) || command=$(printf '"%s" ' "$@")
   rm -f "$work"/mode.before "$work"/mode.after "$work"/status
   cat >"$work/pane.sh" <<SCRIPT
 # Ctrl+C is for vyr: the shell only waits for it to end.
 trap : INT
 stty -g >"$work/mode.before"
 echo "the shell's own line"
-"$vyr"
+$command
 echo \$? >"$work/status.part"
 stty -g >"$work/mode.after"
 mv "$work/status.part" "$work/status"
@@ -131,5 +136,39 @@ sleep 1
 poll "$fire_limit" fire_shown || fail "no fire in the pane: $fire_report"
 tmux_ send-keys -t e2e C-c
 check_ended_and_restored 130
+
+# ---- Keys typed into the terminal reach the program as key codes -----------
+# Each key as tmux names it, then the bytes the program must read for it:
+# characters as one byte, other keys as 0 and their code, with the modifiers
+# the terminal's sequences carry.
+readonly key_cases=(
+  "a:97" "A:65" "5:53" "%:37" "Enter:13" "Tab:9" "BSpace:8" "Space:32" "C-a:1"
+  "F1:0 59" "S-F2:0 85" "C-F3:0 96" "F10:0 68" "F12:0 134"
+  "Up:0 72" "C-Left:0 115" "M-Up:0 152" "Home:0 71" "End:0 79"
+  "PPage:0 73" "NPage:0 81" "IC:0 82" "DC:0 83" "M-x:0 45" "M-a:0 30"
+)
+
+key_codes_read() { tr '\n' ' ' <"$work/keys" 2>/dev/null | sed 's/ $//'; }
+key_echo_drawing() { [[ "$(pane_option '#{alternate_on}')" == 1 ]]; }
+
+echo "case: keys through the terminal"
+start_pane "$key_echo" "$work/keys"
+poll 10 key_echo_drawing || fail "key_echo did not take over the terminal"
+expected=()
+count=0
+for key_case in "${key_cases[@]}"; do
+  codes=${key_case#*:}
+  expected+=($codes)
+  tmux_ send-keys -t e2e "${key_case%%:*}"
+  count=$((count + 1))
+done
+tmux_ send-keys -t e2e Escape
+expected+=(27)
+check_ended_and_restored 0
+[[ "$(key_codes_read)" == "${expected[*]}" ]] ||
+  fail "keys typed: ${key_cases[*]%%:*} Escape
+  codes expected: ${expected[*]}
+  codes read:     $(key_codes_read)"
+echo "keys: $count keys and Escape read as ${#expected[@]} expected bytes"
 
 echo "all cases passed"
