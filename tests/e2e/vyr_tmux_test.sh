@@ -149,11 +149,12 @@ readonly key_cases=(
 )
 
 key_codes_read() { tr '\n' ' ' <"$work/keys" 2>/dev/null | sed 's/ $//'; }
-key_echo_drawing() { [[ "$(pane_option '#{alternate_on}')" == 1 ]]; }
+# Its window drawn: keys typed before there is a window go nowhere.
+key_echo_drawing() { tmux_ capture-pane -p -t e2e | grep -q $'\xe2\x96\x80'; }
 
 echo "case: keys through the terminal"
 start_pane "$key_echo" "$work/keys"
-poll 10 key_echo_drawing || fail "key_echo did not take over the terminal"
+poll $((10 + fire_limit)) key_echo_drawing || fail "key_echo's window was not drawn"
 expected=()
 count=0
 for key_case in "${key_cases[@]}"; do
