@@ -16,6 +16,9 @@ readonly vyr=$1
 readonly key_echo=$2
 readonly exit_limit=${E2E_EXIT_SECONDS:-1}
 readonly fire_limit=${E2E_FIRE_SECONDS:-0}
+# How long a program may take to start drawing: generous, as sanitizer
+# builds start slowly on a loaded machine.
+readonly patience=$((10 + fire_limit))
 readonly skipped=77
 here=$(cd "$(dirname "$0")" && pwd)
 readonly here
@@ -101,6 +104,15 @@ fire_shown() {
   ((red >= 500 && yellow >= 150 && white >= 1))
 }
 
+# Sets `picture_report` and succeeds when the pane's half-cell pixels are
+# those of 640 x 480 fitted into 80 x 24 cells: 64 columns of 48 half-rows.
+picture_fits_80x24() {
+  local pixels
+  read -r pixels _ <<<"$(tmux_ capture-pane -e -p -t e2e | awk -v upperTo=24 -v lowerFrom=24 -f "$here/count_pane_colours.awk")"
+  picture_report="$pixels half-cell pixels, not $((64 * 48))"
+  ((pixels == 64 * 48))
+}
+
 vyr_ended() { [[ -s "$work/status" ]]; }
 
 # vyr must have ended with `status` and left the terminal as it found it: the
@@ -126,6 +138,9 @@ poll "$fire_limit" fire_shown || fail "no fire in the pane: $fire_report"
 echo "fire: $fire_report"
 [[ "$(pane_option '#{alternate_on}')" == 1 ]] || fail "vyr did not draw on the alternate screen"
 [[ "$(pane_option '#{cursor_flag}')" == 0 ]] || fail "the cursor stayed shown over the fire"
+# A smaller terminal: the picture shrinks to fit it, proportions kept.
+tmux_ resize-window -t e2e -x 80 -y 24
+poll "$patience" picture_fits_80x24 || fail "after a resize to 80 x 24 the picture has $picture_report"
 tmux_ send-keys -t e2e Escape
 check_ended_and_restored 0
 
@@ -154,7 +169,7 @@ key_echo_drawing() { tmux_ capture-pane -p -t e2e | grep -q $'\xe2\x96\x80'; }
 
 echo "case: keys through the terminal"
 start_pane "$key_echo" "$work/keys"
-poll $((10 + fire_limit)) key_echo_drawing || fail "key_echo's window was not drawn"
+poll "$patience" key_echo_drawing || fail "key_echo's window was not drawn"
 expected=()
 count=0
 for key_case in "${key_cases[@]}"; do
