@@ -23,17 +23,45 @@ constexpr std::int32_t LastSlot = 32;
 // The reader polls at this interval rather than waiting on an event.
 constexpr win::DWORD KeyPollMilliseconds = 10;
 
+// True while the program has taken the 0 of an extended key but not yet its
+// code, which is then the oldest byte queued. Guarded by KeyQueueLock.
+bool ReaderInsideExtendedKey = false;
+
 bool QueueIsEmpty() {
     return KeyReadIndex.load(std::memory_order_acquire) == KeyWriteIndex.load(std::memory_order_acquire);
 }
 
-// A full queue gives up its oldest key whole: the 0 that opens an extended
-// key goes together with the code after it.
-void DropOldestKey() {
+void RetreatKeyIndex(std::atomic<std::int32_t>& index) {
+    std::int32_t previous = index.load(std::memory_order_relaxed) - 1;
+    if (previous < FirstSlot) {
+        previous = LastSlot;
+    }
+    index.store(previous, std::memory_order_release);
+}
+
+// The key at the read index goes whole: the 0 that opens an extended key
+// goes together with the code after it.
+void DropKeyAtReadIndex() {
     if (KeyQueue[KeyReadIndex.load(std::memory_order_relaxed)] == 0) {
         AdvanceKeyIndex(KeyReadIndex);
     }
     AdvanceKeyIndex(KeyReadIndex);
+}
+
+// A full queue gives up its oldest key whole. When the program has already
+// taken the 0 of the oldest key, dropping the code would leave it half a key
+// and hand it the next key's first byte as the code; the code stays, moved
+// up into the freed slot, and the key after it goes instead.
+void DropOldestKey() {
+    if (!ReaderInsideExtendedKey) {
+        DropKeyAtReadIndex();
+        return;
+    }
+    const std::uint8_t code = KeyQueue[KeyReadIndex.load(std::memory_order_relaxed)];
+    AdvanceKeyIndex(KeyReadIndex);
+    DropKeyAtReadIndex();
+    RetreatKeyIndex(KeyReadIndex);
+    KeyQueue[KeyReadIndex.load(std::memory_order_relaxed)] = code;
 }
 
 }  // namespace
@@ -51,6 +79,7 @@ std::uint8_t NextKey() {
     win::EnterCriticalSection(&KeyQueueLock);
     const std::uint8_t code = KeyQueue[KeyReadIndex.load(std::memory_order_relaxed)];
     AdvanceKeyIndex(KeyReadIndex);
+    ReaderInsideExtendedKey = !ReaderInsideExtendedKey && code == 0;
     win::LeaveCriticalSection(&KeyQueueLock);
     return code;
 }
@@ -73,6 +102,7 @@ void PutExtendedKey(std::uint8_t code) {
 }
 
 void ResetKeyQueue() {
+    ReaderInsideExtendedKey = false;
     KeyReadIndex.store(FirstSlot, std::memory_order_release);
     KeyWriteIndex.store(FirstSlot, std::memory_order_release);
 }
