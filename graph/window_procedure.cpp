@@ -78,7 +78,11 @@ win::LRESULT RepaintFromCanvas(win::HWND window) {
     // clipped to the update region.
     win::PAINTSTRUCT paint{};
     win::BeginPaint(window, &paint);
-    // 5.
+    // 5. BeginPaint validates the whole update region, including whatever
+    // was invalidated after step 1 while this thread waited for DrawLock (a
+    // palette change, say): the rectangle it reports is the one to copy, or
+    // that later part would never be repainted.
+    update = paint.rcPaint;
     CopyShownPage(update);
     // 6.
     win::EndPaint(window, &paint);
