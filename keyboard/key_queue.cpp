@@ -24,8 +24,10 @@ constexpr std::int32_t LastSlot = 32;
 constexpr win::DWORD KeyPollMilliseconds = 10;
 
 // True while the program has taken the 0 of an extended key but not yet its
-// code, which is then the oldest byte queued. Guarded by KeyQueueLock.
-bool ReaderInsideExtendedKey = false;
+// code, which is then the oldest byte queued. Read and written under
+// KeyQueueLock, except by ResetKeyQueue, which like the indices may run
+// without it (the lock may not exist then); hence atomic.
+std::atomic<bool> ReaderInsideExtendedKey{false};
 
 bool QueueIsEmpty() {
     return KeyReadIndex.load(std::memory_order_acquire) == KeyWriteIndex.load(std::memory_order_acquire);
@@ -53,7 +55,7 @@ void DropKeyAtReadIndex() {
 // and hand it the next key's first byte as the code; the code stays, moved
 // up into the freed slot, and the key after it goes instead.
 void DropOldestKey() {
-    if (!ReaderInsideExtendedKey) {
+    if (!ReaderInsideExtendedKey.load(std::memory_order_relaxed)) {
         DropKeyAtReadIndex();
         return;
     }
@@ -79,7 +81,8 @@ std::uint8_t NextKey() {
     win::EnterCriticalSection(&KeyQueueLock);
     const std::uint8_t code = KeyQueue[KeyReadIndex.load(std::memory_order_relaxed)];
     AdvanceKeyIndex(KeyReadIndex);
-    ReaderInsideExtendedKey = !ReaderInsideExtendedKey && code == 0;
+    ReaderInsideExtendedKey.store(!ReaderInsideExtendedKey.load(std::memory_order_relaxed) && code == 0,
+                                  std::memory_order_relaxed);
     win::LeaveCriticalSection(&KeyQueueLock);
     return code;
 }
@@ -102,7 +105,7 @@ void PutExtendedKey(std::uint8_t code) {
 }
 
 void ResetKeyQueue() {
-    ReaderInsideExtendedKey = false;
+    ReaderInsideExtendedKey.store(false, std::memory_order_relaxed);
     KeyReadIndex.store(FirstSlot, std::memory_order_release);
     KeyWriteIndex.store(FirstSlot, std::memory_order_release);
 }
