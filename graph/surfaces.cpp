@@ -56,10 +56,12 @@ void ReleasePalette() {
 }
 
 // The view area becomes the whole window without clipping, and the clip
-// region goes with the window.
+// region goes with the window. A window with an empty client area has no
+// last column or row: its corners stay ones SetViewArea accepts, since the
+// OpenGL switch restores the recorded area through it.
 void ResetViewArea() {
-    GraphState.ViewArea = ViewAreaRecord{0, 0, static_cast<std::int16_t>(GraphState.MaxX),
-                                         static_cast<std::int16_t>(GraphState.MaxY), false};
+    GraphState.ViewArea = ViewAreaRecord{0, 0, static_cast<std::int16_t>(std::max(GraphState.MaxX, 0)),
+                                         static_cast<std::int16_t>(std::max(GraphState.MaxY, 0)), false};
     if (GraphState.ClipRegion != nullptr) {
         win::SelectClipRgn(GraphState.WindowDC, nullptr);
         win::SelectClipRgn(GraphState.CanvasDC, nullptr);
