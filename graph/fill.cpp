@@ -43,10 +43,15 @@ std::int16_t ToDevice(std::int16_t coordinate, std::int32_t origin) {
     return static_cast<std::int16_t>(coordinate + static_cast<std::int16_t>(origin));
 }
 
+// A brush the platform refuses (a pattern fill before any pattern exists, in
+// a window left without its defaults) is stored as the failure value, and
+// fills draw nothing until the next SetFillMode. The brush it replaces still
+// comes out of both contexts and is deleted, or it would outlive the window.
 void ReplaceFillBrush(const win::LOGBRUSH& description) {
     win::EnterCriticalSection(&GraphState.DrawLock);
     GraphState.FillBrush = win::CreateBrushIndirect(&description);
-    SelectIntoBothContexts(GraphState.FillBrush, GraphState.InitialBrush);
+    const win::HGDIOBJ selected = GraphState.FillBrush != nullptr ? GraphState.FillBrush : GraphState.InitialBrush;
+    SelectIntoBothContexts(selected, GraphState.InitialBrush);
     win::LeaveCriticalSection(&GraphState.DrawLock);
 }
 
