@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian machine lacks to build Lumenbox, and nothing
-# when everything is there. Usage: scripts/setup.sh [--tests]
+# when everything is there. Usage: scripts/setup.sh [--tests] [--fuzz]
 # --tests adds what the end-to-end tests need (an X server, X tools, tmux).
+# --fuzz adds clang and its fuzzer runtime, for scripts/fuzz.sh.
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config libfontconfig-dev libsdl2-dev
           libgtest-dev libgmock-dev libbenchmark-dev)
-if [[ "${1:-}" == "--tests" ]]; then
-  packages+=(xvfb x11-utils xdotool imagemagick tmux)
-fi
+for option in "$@"; do
+  case "$option" in
+    --tests) packages+=(xvfb x11-utils xdotool imagemagick tmux) ;;
+    --fuzz) packages+=(clang libclang-rt-14-dev) ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

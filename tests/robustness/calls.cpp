@@ -1,0 +1,26 @@
+#include "robustness/calls.h"
+
+#include <array>
+
+namespace lumenbox::robustness {
+
+namespace {
+
+// Indexed by Call.
+constexpr std::array<const char*, CallCount> Names = {
+    "OpenGraphics",     "CloseGraphics",     "GraphLibraryStart", "GraphLibraryStop",      "BindStandardColors",
+    "IsGraphOpen",      "StatusMeaning",     "SelectDrawPage",    "SelectGLTarget",        "DeviceColor",
+    "SetPaletteColor",  "FillDefaultPalette", "ReplacePalette",   "SetFillMode",           "DefineFillPattern",
+    "FillBar",          "ReadPixel",         "SetDrawColor",      "SetLineMode",           "SetMixMode",
+    "RegisterStandardFonts", "RegisterFontFace", "SetTextFont",   "SetTextAlignment",      "SetTextSpacing",
+    "ResetDrawingState", "SetViewArea",      "SetCurrentPosition", "SetBackgroundColor",   "SetAspectFactors",
+    "KeyWaiting",       "NextKey",           "PutKey",            "PutExtendedKey",        "ResetKeyQueue",
+    "AdvanceKeyIndex",  "InstallKeyboard",   "KeyMessageHandler", "TranslateKeyDown",      "SeedRandom",
+    "RandomBelow",
+};
+
+}  // namespace
+
+const char* CallName(Call call) { return Names[static_cast<std::size_t>(call)]; }
+
+}  // namespace lumenbox::robustness
