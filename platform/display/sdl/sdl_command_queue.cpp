@@ -5,9 +5,8 @@
 
 namespace lumenbox::display {
 
-void SdlCommandQueue::Open(std::function<void()> wake) {
+void SdlCommandQueue::Open() {
     std::lock_guard lock(mutex_);
-    wake_ = std::move(wake);
     open_ = true;
 }
 
@@ -15,7 +14,6 @@ void SdlCommandQueue::Close() {
     {
         std::lock_guard lock(mutex_);
         open_ = false;
-        wake_ = nullptr;
         pending_.clear();
     }
     doneChanged_.notify_all();
@@ -28,12 +26,6 @@ std::uint64_t SdlCommandQueue::Submit(SdlCommand command) {
         if (!open_) return 0;
         ticket = command.ticket = ++lastTicket_;
         pending_.push_back(std::move(command));
-        // One wake-up covers every command queued before the thread drains
-        // the queue; a burst of calls does not flood the toolkit's event queue.
-        if (!wakePending_) {
-            wakePending_ = true;
-            wake_();
-        }
     }
     queued_.notify_one();
     return ticket;
@@ -52,7 +44,6 @@ void SdlCommandQueue::WaitFor(std::uint64_t ticket) {
 
 std::deque<SdlCommand> SdlCommandQueue::TakeAll() {
     std::lock_guard lock(mutex_);
-    wakePending_ = false;
     return std::exchange(pending_, {});
 }
 

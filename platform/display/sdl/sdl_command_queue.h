@@ -1,16 +1,15 @@
 // Requests from other threads to the SDL display thread.
 //
 // SDL may only be called on the display thread, so every Display member that
-// changes what is on the screen becomes a command here. The queue wakes the
-// display thread through a callback (an SDL event), and lets a caller wait
-// until its command has been carried out.
+// changes what is on the screen becomes a command here. The display thread
+// sleeps on the queue between looks at the toolkit's events; a caller can
+// wait until its command has been carried out.
 #pragma once
 
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
-#include <functional>
 #include <memory>
 #include <mutex>
 
@@ -29,9 +28,8 @@ struct SdlCommand {
 
 class SdlCommandQueue {
 public:
-    // Starts accepting commands; `wake` rouses the display thread and is
-    // called with the queue's lock held, so it never runs after Close().
-    void Open(std::function<void()> wake);
+    // Starts accepting commands.
+    void Open();
     // Refuses everything from now on and releases every waiter: the display
     // thread has stopped and touches nothing any more.
     void Close();
@@ -43,7 +41,6 @@ public:
     void WaitFor(std::uint64_t ticket);
 
     // Display thread: returns when a command is queued or `timeout` passed.
-    // For when no window is shown: the toolkit can then only poll for events.
     void WaitForCommands(std::chrono::milliseconds timeout);
     // Display thread: everything queued so far, oldest first.
     std::deque<SdlCommand> TakeAll();
@@ -55,9 +52,7 @@ private:
     std::condition_variable doneChanged_;
     std::condition_variable queued_;
     std::deque<SdlCommand> pending_;
-    std::function<void()> wake_;
     bool open_ = false;
-    bool wakePending_ = false;
     std::uint64_t lastTicket_ = 0;
     std::uint64_t doneTicket_ = 0;
 };

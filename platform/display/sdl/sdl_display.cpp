@@ -26,11 +26,6 @@ bool ServerNamed() {
     return EnvironmentSet("DISPLAY") || EnvironmentSet("WAYLAND_DISPLAY") || EnvironmentSet("SDL_VIDEODRIVER");
 }
 
-bool IsWindowSystemDriver(const char* driver) {
-    if (EnvironmentSet("SDL_VIDEODRIVER")) return driver != nullptr;  // the user chose it
-    return driver != nullptr && (std::strcmp(driver, "x11") == 0 || std::strcmp(driver, "wayland") == 0);
-}
-
 // Starts SDL's video on a throwaway thread and stops it again, so that the
 // caller's thread never owns any SDL state.
 bool ProbeVideo() {
@@ -45,6 +40,11 @@ bool ProbeVideo() {
 }
 
 }  // namespace
+
+bool IsWindowSystemDriver(const char* driver) {
+    if (EnvironmentSet("SDL_VIDEODRIVER")) return driver != nullptr;  // the user chose it
+    return driver != nullptr && (std::strcmp(driver, "x11") == 0 || std::strcmp(driver, "wayland") == 0);
+}
 
 bool SdlDisplayServerAnswers() {
     if (!ServerNamed()) return false;

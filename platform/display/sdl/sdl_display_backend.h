@@ -88,7 +88,6 @@ private:
 
     ScreenInfo screen_{0, 0, 32};  // written before Start returns, constant after
     int refreshRate_ = 60;
-    std::uint32_t wakeEventType_ = 0;
 
     std::atomic<EventSink*> sink_{nullptr};
     SdlKeyState keys_;

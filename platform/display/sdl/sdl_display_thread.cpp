@@ -5,7 +5,9 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 
+#include "platform/display/sdl/sdl_display.h"
 #include "platform/display/sdl/sdl_display_backend.h"
 #include "platform/display/sdl/sdl_video_claim.h"
 
@@ -15,6 +17,12 @@ namespace {
 
 // Where the toolkit knows no refresh rate (virtual servers), the common one.
 constexpr int kDefaultRefreshRate = 60;
+// How long a key may wait for the display thread to notice it: well under
+// a frame.
+constexpr std::chrono::milliseconds kInputPollInterval{4};
+// Without a shown window only commands matter; the toolkit is still asked
+// now and then, for the session's quit request.
+constexpr std::chrono::milliseconds kIdleWait{250};
 
 void SetToolkitHints() {
     // Ctrl+C must end the program as it would without a window.
@@ -35,11 +43,7 @@ void SdlDisplay::ThreadMain(std::promise<bool>& started) {
         started.set_value(false);
         return;
     }
-    commands_.Open([type = wakeEventType_] {
-        SDL_Event wake{};
-        wake.type = type;
-        SDL_PushEvent(&wake);
-    });
+    commands_.Open();
     started.set_value(true);
     RunLoop();
     StopToolkit();
@@ -48,8 +52,11 @@ void SdlDisplay::ThreadMain(std::promise<bool>& started) {
 bool SdlDisplay::StartToolkit() {
     SetToolkitHints();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) return false;
-    wakeEventType_ = SDL_RegisterEvents(1);
-    if (wakeEventType_ == static_cast<std::uint32_t>(-1)) return false;
+    if (!IsWindowSystemDriver(SDL_GetCurrentVideoDriver())) {
+        std::fprintf(stderr, "lumenbox: no display server answered; SDL offers only its \"%s\" video driver\n",
+                     SDL_GetCurrentVideoDriver());
+        return false;
+    }
     SDL_DisplayMode desktop{};
     if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) return false;
     screen_ = ScreenInfo{desktop.w, desktop.h, 32};
@@ -78,20 +85,21 @@ void SdlDisplay::RunLoop() {
     }
 }
 
-// The toolkit sleeps soundly only while it has a shown window to be woken
-// through; without one it would poll every millisecond, so the thread sleeps
-// on the command queue instead, where the next window will come from.
+// No other thread calls the toolkit, not even to wake this one: a wake-up
+// event sent from another thread goes to a window through a connection of
+// its own, and can reach the server after this thread destroyed that window,
+// which ends the process with an X error. So the thread sleeps on the
+// command queue, where windows and changes come from, and looks at the
+// toolkit's events at least every few milliseconds while a window is shown.
 void SdlDisplay::WaitForEventsUntil(std::chrono::steady_clock::time_point deadline) {
     using std::chrono::milliseconds;
-    SDL_Event event;
+    milliseconds wait = kIdleWait;
     if (AnyWindowShown()) {
         const auto left = std::chrono::ceil<milliseconds>(deadline - std::chrono::steady_clock::now());
-        const int timeout = static_cast<int>(std::clamp<milliseconds::rep>(left.count(), 0, 1000));
-        if (SDL_WaitEventTimeout(&event, timeout) == 0) return;
-        Dispatch(event);
-    } else {
-        commands_.WaitForCommands(milliseconds(1000));
+        wait = std::clamp(left, milliseconds(0), kInputPollInterval);
     }
+    commands_.WaitForCommands(wait);
+    SDL_Event event;
     while (SDL_PollEvent(&event) != 0) Dispatch(event);
 }
 
@@ -152,8 +160,12 @@ void SdlDisplay::CarryOut(SdlCommand& command) {
     }
 }
 
+// A window the toolkit cannot show stays hidden from the user, though the
+// program goes on drawing into it; the toolkit's reason is the only trace.
 void SdlDisplay::OpenShownWindow(WindowRecord& record) {
     record.shown = SdlShownWindow::Open(record.placement, record.surface, screen_.width, screen_.height);
+    if (!record.shown) std::fprintf(stderr, "lumenbox: the window \"%s\" could not be shown: %s\n",
+                                    record.placement.caption.c_str(), SDL_GetError());
 }
 
 void SdlDisplay::StopToolkit() {

@@ -30,7 +30,7 @@ void SdlDisplay::Dispatch(const SDL_Event& event) {
             DispatchQuit();
             break;
         default:
-            break;  // the wake-up event and everything the system does not use
+            break;  // everything the system does not use
     }
 }
 
