@@ -67,11 +67,13 @@ poll() {
 }
 
 # An X server of the given screen size on a display number it picks itself.
+# It keeps running as it is when its last client leaves (-noreset): a
+# program started while it resets would find no server.
 start_server() {
   local screen=$1
   stop_process "$xvfb_pid"
   : >"$work/display"
-  Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   poll 10 test -s "$work/display" || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
   export DISPLAY=":$(head -n 1 "$work/display")"
