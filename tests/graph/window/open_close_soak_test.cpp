@@ -30,6 +30,7 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #include <lumenbox/win/probes.h>
 
 #include "graph/window/window_fixture.h"
+#include "graph/window/window_leftovers.h"
 
 namespace lumenbox::window_test {
 namespace {
@@ -122,29 +123,6 @@ void SettleCaches() {
     win::DeleteDC(dc);
 }
 
-// What a closed window must have given back.
-struct Resources {
-    std::size_t pens = probe::LiveGdiObjects(win::OBJ_PEN);
-    std::size_t brushes = probe::LiveGdiObjects(win::OBJ_BRUSH);
-    std::size_t windowDCs = probe::LiveGdiObjects(win::OBJ_DC);
-    std::size_t memoryDCs = probe::LiveGdiObjects(win::OBJ_MEMDC);
-    std::size_t palettes = probe::LiveGdiObjects(win::OBJ_PAL);
-    std::size_t fonts = probe::LiveGdiObjects(win::OBJ_FONT);
-    std::size_t bitmaps = probe::LiveGdiObjects(win::OBJ_BITMAP);
-    std::size_t regions = probe::LiveGdiObjects(win::OBJ_REGION);
-    std::size_t windows = probe::LiveWindows();
-    std::size_t threadHandles = probe::LiveThreadHandles();
-    std::size_t glContexts = probe::LiveGLContexts();
-    bool operator==(const Resources&) const = default;
-};
-
-void PrintTo(const Resources& r, std::ostream* out) {
-    *out << "pens " << r.pens << ", brushes " << r.brushes << ", window DCs " << r.windowDCs << ", memory DCs "
-         << r.memoryDCs << ", palettes " << r.palettes << ", fonts " << r.fonts << ", bitmaps " << r.bitmaps
-         << ", regions " << r.regions << ", windows " << r.windows << ", thread handles " << r.threadHandles
-         << ", GL contexts " << r.glContexts;
-}
-
 class OpenCloseSoakTest : public GraphWindowTest {
 protected:
     // A window's worth of drawing that makes and replaces an object of every
@@ -216,7 +194,7 @@ TEST_F(OpenCloseSoakTest, EveryCloseGivesBackWhatItsOpenAndDrawingTook) {
     // A sanitizer runtime starts a helper thread of its own with the first
     // thread the program makes; the start is counted after that.
     std::thread([] {}).join();
-    const Resources start;
+    const Leftovers start;
     const int startThreads = OsThreadCount();
     ASSERT_GT(startThreads, 0);
     std::size_t warmHeap = 0;
@@ -226,7 +204,7 @@ TEST_F(OpenCloseSoakTest, EveryCloseGivesBackWhatItsOpenAndDrawingTook) {
         if (HasFatalFailure()) {
             return;
         }
-        ASSERT_EQ(Resources{}, start) << "after cycle " << cycle;
+        ASSERT_EQ(Leftovers{}, start) << "after cycle " << cycle;
         // The window thread's handle is closed once its exit code is in, but
         // the thread itself may still be on its way out of the system.
         ASSERT_TRUE(WaitUntil([&] { return OsThreadCount() == startThreads; }))

@@ -9,32 +9,12 @@
 
 #include "graph/window_thread.h"
 #include "graph/window/window_fixture.h"
+#include "graph/window/window_leftovers.h"
 
 namespace lumenbox::window_test {
 namespace {
 
 namespace probe = win::probe;
-
-// What must be gone again once a window is closed.
-struct Leftovers {
-    std::size_t windows = probe::LiveWindows();
-    std::size_t threads = probe::LiveThreadHandles();
-    std::size_t contexts = probe::LiveGLContexts();
-    std::size_t bitmaps = probe::LiveGdiObjects(win::OBJ_BITMAP);
-    std::size_t memoryDCs = probe::LiveGdiObjects(win::OBJ_MEMDC);
-    std::size_t palettes = probe::LiveGdiObjects(win::OBJ_PAL);
-    std::size_t pens = probe::LiveGdiObjects(win::OBJ_PEN);
-    std::size_t brushes = probe::LiveGdiObjects(win::OBJ_BRUSH);
-    std::size_t fonts = probe::LiveGdiObjects(win::OBJ_FONT);
-    std::size_t regions = probe::LiveGdiObjects(win::OBJ_REGION);
-    bool operator==(const Leftovers&) const = default;
-};
-
-void PrintTo(const Leftovers& l, std::ostream* out) {
-    *out << "windows " << l.windows << ", threads " << l.threads << ", GL contexts " << l.contexts << ", bitmaps "
-         << l.bitmaps << ", memory DCs " << l.memoryDCs << ", palettes " << l.palettes << ", pens " << l.pens
-         << ", brushes " << l.brushes << ", fonts " << l.fonts << ", regions " << l.regions;
-}
 
 class OpenCloseTest : public GraphWindowTest {
 protected:
