@@ -48,18 +48,8 @@ fail() {
   exit 1
 }
 
-now_ms() { local t=${EPOCHREALTIME/./}; echo $((t / 1000)); }
-
-# Repeats a command every 50 ms until it succeeds or `seconds` have passed.
-poll() {
-  local seconds=$1
-  shift
-  local deadline=$(($(now_ms) + seconds * 1000))
-  until "$@"; do
-    (($(now_ms) < deadline)) || return 1
-    sleep 0.05
-  done
-}
+# shellcheck source=poll.sh
+source "$here/poll.sh"
 
 # The pane runs a shell script that notes the terminal's mode, prints a line
 # of its own, runs the program (vyr and its arguments unless told otherwise),

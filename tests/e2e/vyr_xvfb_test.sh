@@ -53,18 +53,8 @@ fail() {
   exit 1
 }
 
-now_ms() { local t=${EPOCHREALTIME/./}; echo $((t / 1000)); }
-
-# Repeats a command every 50 ms until it succeeds or `seconds` have passed.
-poll() {
-  local seconds=$1
-  shift
-  local deadline=$(($(now_ms) + seconds * 1000))
-  until "$@"; do
-    (($(now_ms) < deadline)) || return 1
-    sleep 0.05
-  done
-}
+# shellcheck source=poll.sh
+source "$here/poll.sh"
 
 # An X server of the given screen size on a display number it picks itself.
 # It keeps running as it is when its last client leaves (-noreset): a
