@@ -3,20 +3,31 @@
 #pragma once
 
 #include <atomic>
+#include <cstdint>
+#include <source_location>
 
 #include <lumenbox/graph.h>
 #include <lumenbox/win/gdi.h>
 
+#include "graph/thread_check.h"
+
 namespace lumenbox {
 
 // Sets GraphStatus to 0, or to StatusNotOpen and returns false when no
-// window is open.
-inline bool DrawingCallAllowed() {
+// window is open. `call` names the calling function for the thread check.
+inline bool DrawingCallAllowed(const std::source_location& call = std::source_location::current()) {
+    CheckCallingThread(call);
     GraphState.GraphStatus = StatusOk;
     if (GraphState.GraphIsOpen.load(std::memory_order_acquire)) return true;
     GraphState.GraphStatus = StatusNotOpen;
     return false;
 }
+
+// Device coordinates of view-area coordinates, formed in 32 bits: a sum
+// beyond the 16-bit range lands where the program asked, off the canvas,
+// never wrapped back onto it.
+inline std::int32_t DeviceX(std::int16_t x) { return std::int32_t{x} + GraphState.ViewOriginX; }
+inline std::int32_t DeviceY(std::int16_t y) { return std::int32_t{y} + GraphState.ViewOriginY; }
 
 // Selects a new pen, brush or font into both device contexts, then deletes
 // the object it displaced in WindowDC unless that is WindowDC's initial one.

@@ -37,12 +37,6 @@ constexpr std::array<FillStyle, FillModeCount> FillStyles = {{
     {win::BS_NULL, 0},
 }};
 
-// Device coordinate of a view-area coordinate: the sum wraps like a signed
-// 16-bit value, with the low 16 bits of the origin.
-std::int16_t ToDevice(std::int16_t coordinate, std::int32_t origin) {
-    return static_cast<std::int16_t>(coordinate + static_cast<std::int16_t>(origin));
-}
-
 // A brush the platform refuses (a pattern fill before any pattern exists, in
 // a window left without its defaults) is stored as the failure value, and
 // fills draw nothing until the next SetFillMode. The brush it replaces still
@@ -102,10 +96,10 @@ void DefineFillPattern(const std::array<std::uint8_t, 8>& rows, std::uint32_t co
 
 void FillBar(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2) {
     if (!DrawingCallAllowed()) return;
-    const std::int32_t left = ToDevice(x1, GraphState.ViewOriginX);
-    const std::int32_t top = ToDevice(y1, GraphState.ViewOriginY);
-    const std::int32_t right = ToDevice(x2, GraphState.ViewOriginX) + 1;
-    const std::int32_t bottom = ToDevice(y2, GraphState.ViewOriginY) + 1;
+    const std::int32_t left = DeviceX(x1);
+    const std::int32_t top = DeviceY(y1);
+    const std::int32_t right = DeviceX(x2) + 1;
+    const std::int32_t bottom = DeviceY(y2) + 1;
     // Reversed corners stay reversed: such a rectangle fills nothing.
     win::RECT rectangle;
     win::SetRect(&rectangle, left, top, right, bottom);

@@ -12,8 +12,8 @@ namespace lumenbox {
 
 std::uint32_t ReadPixel(std::int16_t x, std::int16_t y) {
     if (!DrawingCallAllowed()) return 0;
-    const std::int32_t deviceX = std::int32_t{x} + GraphState.ViewOriginX;
-    const std::int32_t deviceY = std::int32_t{y} + GraphState.ViewOriginY;
+    const std::int32_t deviceX = DeviceX(x);
+    const std::int32_t deviceY = DeviceY(y);
 
     // The lock only keeps a repaint from running in the middle of the read.
     win::EnterCriticalSection(&GraphState.DrawLock);

@@ -38,13 +38,17 @@ void SetViewArea(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t
     if (!DrawingCallAllowed()) return;
     // Corners are not checked against the canvas: an area partly or wholly
     // off the canvas is allowed.
-    if (x1 > x2 || y1 > y2) {
+    // The width and height are kept as signed 16-bit values; an area wider
+    // or taller than that has none to keep.
+    const std::int32_t width = std::int32_t{x2} - x1;
+    const std::int32_t height = std::int32_t{y2} - y1;
+    if (width < 0 || height < 0 || width > INT16_MAX || height > INT16_MAX) {
         GraphState.GraphStatus = StatusOutOfRange;
         return;
     }
     GraphState.ViewArea = {x1, y1, x2, y2, clip};
-    GraphState.ViewWidth = static_cast<std::int16_t>(x2 - x1);
-    GraphState.ViewHeight = static_cast<std::int16_t>(y2 - y1);
+    GraphState.ViewWidth = static_cast<std::int16_t>(width);
+    GraphState.ViewHeight = static_cast<std::int16_t>(height);
     GraphState.ViewOriginX = x1;
     GraphState.ViewOriginY = y1;
     SetCurrentPosition(0, 0);
@@ -55,10 +59,8 @@ void SetCurrentPosition(std::int16_t x, std::int16_t y) {
     if (!DrawingCallAllowed()) return;
     GraphState.CurrentX = x;
     GraphState.CurrentY = y;
-    // The device position wraps like a signed 16-bit value, as drawing
-    // coordinates do.
-    const auto deviceX = static_cast<std::int16_t>(x + static_cast<std::int16_t>(GraphState.ViewOriginX));
-    const auto deviceY = static_cast<std::int16_t>(y + static_cast<std::int16_t>(GraphState.ViewOriginY));
+    const std::int32_t deviceX = DeviceX(x);
+    const std::int32_t deviceY = DeviceY(y);
     win::MoveToEx(GraphState.WindowDC, deviceX, deviceY, nullptr);
     win::MoveToEx(GraphState.CanvasDC, deviceX, deviceY, nullptr);
 }

@@ -249,13 +249,36 @@ TEST_F(PaletteWindowTest, UnclippedViewAreaMovesTheOrigin) {
     EXPECT_EQ(ReadPixel(105, 54), 0u);
 }
 
-TEST_F(PaletteWindowTest, DeviceCoordinatesWrapInSixteenBits) {
-    SetViewArea(-32768, 0, 0, 479, false);
+// A view-area coordinate plus the origin beyond the 16-bit range is off the
+// canvas: it must not wrap round onto pixels far from where it was asked for.
+TEST_F(PaletteWindowTest, DeviceCoordinatesDoNotWrapInSixteenBits) {
+    SetViewArea(-32767, -32767, 0, 0, false);
+    ASSERT_EQ(GraphState.GraphStatus, StatusOk);
     SetFillMode(1, 4);
-    FillBar(-32763, 0, -32763, 0);  // -65531 wraps to 5
+    FillBar(-32763, -32767, -32763, -32767);  // device (-65530, -65534)
+    FillBar(-32768, -32768, -32759, -32759);
     SetViewArea(0, 0, 639, 479, false);
-    EXPECT_EQ(ReadPixel(5, 0), 4u);
-    EXPECT_EQ(ReadPixel(6, 0), 0u);
+    for (std::int16_t x = 0; x < 12; ++x) {
+        for (std::int16_t y = 0; y < 12; ++y) {
+            ASSERT_EQ(ReadPixel(x, y), 0u) << x << "," << y;
+        }
+    }
+}
+
+TEST_F(PaletteWindowTest, ViewAreaWiderOrTallerThanSixteenBitsIsRefused) {
+    SetViewArea(10, 20, 109, 119, true);
+    for (const auto& [x1, y1, x2, y2] : {std::array<std::int16_t, 4>{-32768, 0, 32767, 479},
+                                         std::array<std::int16_t, 4>{0, -32768, 639, 32767},
+                                         std::array<std::int16_t, 4>{-32768, 0, 0, 479},
+                                         std::array<std::int16_t, 4>{-1, 0, 32767, 479}}) {
+        SetViewArea(x1, y1, x2, y2, false);
+        EXPECT_EQ(GraphState.GraphStatus, StatusOutOfRange) << x1 << " " << x2 << " " << y1 << " " << y2;
+        EXPECT_EQ(GraphState.ViewOriginX, 10);
+        EXPECT_EQ(GraphState.ViewWidth, 99);
+    }
+    SetViewArea(-32767, -32767, 0, 0, false);
+    EXPECT_EQ(GraphState.GraphStatus, StatusOk);
+    EXPECT_EQ(GraphState.ViewWidth, 32767);
 }
 
 }  // namespace

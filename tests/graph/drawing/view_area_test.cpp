@@ -79,10 +79,10 @@ TEST_F(PaletteWindowTest, ViewAreaMovesTheCurrentPositionToItsCorner) {
     EXPECT_EQ(DevicePosition(GraphState.WindowDC).y, 59);
 }
 
-TEST_F(PaletteWindowTest, CurrentPositionWrapsInSixteenBits) {
-    SetViewArea(-32768, 0, 0, 479, false);
+TEST_F(PaletteWindowTest, CurrentPositionDoesNotWrapInSixteenBits) {
+    SetViewArea(-32767, 0, 0, 479, false);
     SetCurrentPosition(-32763, 7);
-    EXPECT_EQ(DevicePosition(GraphState.CanvasDC).x, 5);
+    EXPECT_EQ(DevicePosition(GraphState.CanvasDC).x, -65530);
     EXPECT_EQ(DevicePosition(GraphState.CanvasDC).y, 7);
 }
 
