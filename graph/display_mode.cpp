@@ -42,18 +42,13 @@ ClientSize ClientSizeOf(std::int16_t size, ClientSize frame) {
     case 10: return {-frame.width, -frame.height};
     case 11: return {screenWidth - frame.width, screenHeight - frame.height};
     case 12: return {screenWidth, screenHeight};
-    case 13: return {GraphState.CustomWidth, GraphState.CustomHeight};
+    // A client area needs at least one pixel each way; anything less asks
+    // for no canvas at all.
+    case 13:
+        if (GraphState.CustomWidth < 1 || GraphState.CustomHeight < 1) return {UnknownSizeExtent, UnknownSizeExtent};
+        return {GraphState.CustomWidth, GraphState.CustomHeight};
     default: return {UnknownSizeExtent, UnknownSizeExtent};
     }
-}
-
-// The desktop's bits per pixel; only the low 8 bits count.
-std::uint8_t DesktopBitsPerPixel() {
-    const win::HWND desktop = win::GetDesktopWindow();
-    const win::HDC dc = win::GetDC(desktop);
-    const int bits = win::GetDeviceCaps(dc, win::BITSPIXEL);
-    win::ReleaseDC(desktop, dc);
-    return static_cast<std::uint8_t>(bits);
 }
 
 // The window's outer size and style, or false when it fits the screen
@@ -76,20 +71,44 @@ bool ChooseWindowGeometry(ClientSize client, ClientSize frame) {
     return false;
 }
 
+// Direct colour takes the desktop's own format where a DIB section has one: a
+// 15-bit desktop's pixels are 16-bit 5-5-5 ones. A palette desktop (8 bits or
+// fewer) gets a 32-bit canvas, so that the program's colours stay true.
+std::uint8_t DirectCanvasBits() {
+    const std::uint8_t desktop = DesktopBitsPerPixel();
+    if (desktop <= 8) return 32;
+    if (desktop <= 16) return 16;
+    return desktop == 24 ? 24 : 32;
+}
+
 // Bits per pixel of the kind's canvas, or 0 for an unknown kind.
 std::uint8_t CanvasBitsOfKind(std::int16_t kind) {
     switch (kind) {
     case 1: return 1;
     case 2: return 4;
     case 3: return 8;
-    case 9: return DesktopBitsPerPixel();
+    case 9: return DirectCanvasBits();
     default: return 0;
     }
 }
 
 }  // namespace
 
+std::uint8_t DesktopBitsPerPixel() {
+    const win::HWND desktop = win::GetDesktopWindow();
+    const win::HDC dc = win::GetDC(desktop);
+    const int bits = win::GetDeviceCaps(dc, win::BITSPIXEL);
+    win::ReleaseDC(desktop, dc);
+    return static_cast<std::uint8_t>(bits);
+}
+
 void ResolveDisplayMode() {
+    // Without a display the screen measures 0 x 0: no size would fit, but
+    // the fault is that no window can be made at all.
+    if (GraphState.ScreenWidth <= 0 || GraphState.ScreenHeight <= 0) {
+        GraphState.GraphStatus = StatusWindowFailed;
+        return;
+    }
     // 1.
     const ClientSize frame = FrameAllowance();
     // 2.

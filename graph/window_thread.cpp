@@ -1,6 +1,8 @@
 // The window thread and its message loop.
 #include "graph/window_thread.h"
 
+#include <cstdint>
+
 #include <lumenbox/graph.h>
 #include <lumenbox/win/kernel.h>
 #include <lumenbox/win/user.h>
@@ -45,8 +47,12 @@ WindowPlace PlaceWindow() {
     if (GraphState.WindowWidth == 0) {
         return {win::CW_USEDEFAULT, win::CW_USEDEFAULT, win::CW_USEDEFAULT, win::CW_USEDEFAULT};
     }
-    return {(GraphState.ScreenWidth - GraphState.WindowWidth) / 2,
-            (GraphState.ScreenHeight - GraphState.WindowHeight) / 2, GraphState.WindowWidth,
+    // In 64 bits: the difference of two 32-bit sizes need not fit in 32.
+    const auto centred = [](std::int32_t screen, std::int32_t window) {
+        return static_cast<int>((std::int64_t{screen} - window) / 2);
+    };
+    return {centred(GraphState.ScreenWidth, GraphState.WindowWidth),
+            centred(GraphState.ScreenHeight, GraphState.WindowHeight), GraphState.WindowWidth,
             GraphState.WindowHeight};
 }
 
@@ -67,8 +73,10 @@ win::DWORD GraphWindowThread(void* caption) {
                                                   place.y, place.width, place.height, nullptr, nullptr, module,
                                                   nullptr);
     if (window == nullptr) {
-        // No class is left behind, so that a later open can register it again.
+        // No class is left behind, so that a later open can register it
+        // again, and no handle of the window that never was.
         win::UnregisterClassA(GraphClassName, module);
+        GraphState.GraphWindow.store(nullptr, std::memory_order_release);
         GraphState.GraphStatus = StatusWindowFailed;
         return 0;
     }

@@ -53,6 +53,9 @@ std::string CheckOpenStatus(std::int16_t kind, std::int16_t size, std::int16_t s
     if (!InTable(kind, Kinds) && !modeRefused) return "a kind outside the table was accepted";
     if (kind != 0 && !InTable(size, Sizes) && status != StatusBadSize)
         return "a size outside the table was not refused with -3";
+    const bool tooSmall = GraphState.CustomWidth < 1 || GraphState.CustomHeight < 1;
+    if (kind != 0 && size == 13 && tooSmall && status != StatusBadSize)
+        return "a custom size below 1 x 1 was not refused with -3";
     if (modeRefused) return "";
     if (environment.windowClassTaken != (status == StatusWindowFailed))
         return environment.windowClassTaken ? "the window class name was taken, yet the window came"
@@ -125,9 +128,16 @@ std::string AfterOpen(Session& session, std::int16_t kind, std::int16_t size, st
 
 }  // namespace
 
+// Custom sizes around the smallest client area and the ends of the type.
+void ChooseCustomSize(ChoiceSource& choices) {
+    GraphState.CustomWidth = EdgeInt32(choices, {1, 0, -6, 320, 1000});
+    GraphState.CustomHeight = EdgeInt32(choices, {1, 0, -25, 200, 700});
+}
+
 CallOutcome OpenWindow(ChoiceSource& choices, Session& session) {
     const std::int16_t kind = ChooseKind(choices);
     const std::int16_t size = ChooseSize(choices);
+    if (size == 13) ChooseCustomSize(choices);
     const std::string caption = EdgeText(choices, {"Lumenbox", "Vyr"});
     CallOutcome outcome{Call::OpenGraphics, CallText("OpenGraphics", kind, size, caption), {}};
 

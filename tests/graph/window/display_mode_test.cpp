@@ -48,8 +48,9 @@ const ModeCase ModeCases[] = {
     {9, 11, 1024, 768, 0, 1024, 768, Captioned},
     // Size 12: the client is the screen, so only a popup fits.
     {9, 12, 1024, 768, 0, 1024, 768, Popup},
-    // Size 13: CustomWidth x CustomHeight, which nothing sets: 0 x 0.
-    {9, 13, 1024, 768, 0, 6, 25, Captioned},
+    // Size 13: CustomWidth x CustomHeight, which nothing sets: 0 x 0, no
+    // client area at all.
+    {9, 13, 1024, 768, StatusBadSize, 65541, 65560, Untouched},
     // Refusals. The size is examined first; the window fields keep the request.
     {3, 8, 1024, 768, StatusBadSize, 1286, 1049, Untouched},
     {3, 4, 639, 480, StatusBadSize, 646, 505, Untouched},
@@ -136,6 +137,48 @@ TEST_F(DisplayModeTest, AutomaticChoiceIsDirectColourOfSystemSize) {
     AutoSelectMode(kind, size);
     EXPECT_EQ(kind, 9);
     EXPECT_EQ(size, 10);
+}
+
+TEST_F(DisplayModeTest, CustomSizesNeedAClientAreaOfAtLeastOnePixel) {
+    const struct {
+        std::int32_t width;
+        std::int32_t height;
+        std::int16_t status;
+    } sizes[] = {{0, 0, StatusBadSize},        {-1, -1, StatusBadSize},
+                 {-100, 100, StatusBadSize},    {100, -100, StatusBadSize},
+                 {-6, -25, StatusBadSize},      {INT32_MIN, 100, StatusBadSize},
+                 {100, INT32_MIN, StatusBadSize}, {INT32_MAX, INT32_MAX, StatusBadSize},
+                 {0, 100, StatusBadSize},       {1, 1, StatusOk},
+                 {1018, 743, StatusOk},         {1019, 743, StatusOk}};
+    for (const auto& size : sizes) {
+        SCOPED_TRACE(::testing::Message() << size.width << " x " << size.height);
+        GraphState.CustomWidth = size.width;
+        GraphState.CustomHeight = size.height;
+        Request({9, 13, 1024, 768, 0, 0, 0, 0});
+        EXPECT_EQ(GraphState.GraphStatus, size.status);
+        if (size.status == StatusOk) {
+            EXPECT_GE(GraphState.WindowWidth, size.width);
+            EXPECT_LE(GraphState.WindowWidth, 1024);
+        }
+    }
+    GraphState.CustomWidth = 0;
+    GraphState.CustomHeight = 0;
+}
+
+// Direct colour draws true colours whatever the screen: at 15 and 16 bits the
+// canvas is a 16-bit one, and on a palette screen (8 bits or fewer) a 32-bit one.
+TEST_F(DisplayModeTest, DirectColourCanvasDepthForEveryScreenDepth) {
+    const struct {
+        int screenBits;
+        std::uint8_t canvasBits;
+    } depths[] = {{1, 32}, {4, 32}, {8, 32}, {15, 16}, {16, 16}, {24, 24}, {32, 32}};
+    for (const auto& depth : depths) {
+        SCOPED_TRACE(::testing::Message() << depth.screenBits << "-bit screen");
+        headless::SetScreen(1920, 1080, depth.screenBits);
+        Request({9, 4, 1920, 1080, 0, 0, 0, 0});
+        EXPECT_EQ(GraphState.GraphStatus, StatusOk);
+        EXPECT_EQ(GraphState.CanvasBitsPerPixel, depth.canvasBits);
+    }
 }
 
 }  // namespace
