@@ -1,8 +1,14 @@
 // Canvas and palette surfaces, and the choice of draw page.
 #include "graph/surfaces.h"
 
+#include "graph/display_mode.h"
+#include "graph/thread_check.h"
+
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <memory>
+#include <source_location>
 
 #include <lumenbox/graph.h>
 #include <lumenbox/win/gdi.h>
@@ -70,9 +76,40 @@ void ResetViewArea() {
     }
 }
 
+// The memory DCs are gone and the window's goes with it: no handle of theirs
+// stays behind for a later window, and the window procedure can tell that
+// nothing is left to release.
+void ForgetDeviceContexts() {
+    GraphState.WindowDC = nullptr;
+    GraphState.CanvasDC = nullptr;
+    GraphState.PatternDC = nullptr;
+}
+
+// What a failed creation made, before DrawLock existed: the pages that were
+// made, the palette and the memory DCs. The window DC goes with the window.
+void ReleasePartialSurfaces() {
+    ReleaseCanvasPages();
+    GraphState.ColorTable.clear();
+    ReleasePalette();
+    win::DeleteDC(GraphState.CanvasDC);
+    win::DeleteDC(GraphState.PatternDC);
+    ForgetDeviceContexts();
+}
+
+// A 16-bit canvas on a 16-bit desktop has the desktop's 5-6-5 layout, which
+// a DIB section gets only through explicit masks; plain BI_RGB is 5-5-5.
+void DescribeCanvasFormat(win::BITMAPINFO& header) {
+    header.bmiHeader.biBitCount = GraphState.CanvasBitsPerPixel;
+    header.bmiHeader.biCompression = win::BI_RGB;
+    if (GraphState.CanvasBitsPerPixel != 16 || DesktopBitsPerPixel() != 16) return;
+    header.bmiHeader.biCompression = win::BI_BITFIELDS;
+    const std::uint32_t masks[3] = {0xF800, 0x07E0, 0x001F};
+    std::memcpy(header.bmiColors, masks, sizeof(masks));
+}
+
 }  // namespace
 
-void CreateSurfaces(win::HWND window) {
+bool CreateSurfaces(win::HWND window) {
     // 1. The canvas takes the client size the system actually gave.
     win::RECT client{};
     win::GetClientRect(window, &client);
@@ -90,10 +127,16 @@ void CreateSurfaces(win::HWND window) {
         CreateGraphPalette();
         SelectPaletteEverywhere(GraphState.GraphPalette);
     }
-    // 6. No page goes into CanvasDC yet: OpenGraphics selects page 0.
-    CreateCanvasPages();
+    // 6. No page goes into CanvasDC yet: OpenGraphics selects page 0. A
+    // canvas that cannot be made fails the window rather than leaving it
+    // open with nothing to draw on.
+    if (!CreateCanvasPages()) {
+        ReleasePartialSurfaces();
+        return false;
+    }
     // 7.
     win::InitializeCriticalSection(&GraphState.DrawLock);
+    return true;
 }
 
 void CreateGraphPalette() {
@@ -104,7 +147,7 @@ void CreateGraphPalette() {
     GraphState.GraphPalette = win::CreatePalette(record.get());
 }
 
-void CreateCanvasPages() {
+bool CreateCanvasPages() {
     // 1.
     const std::uint16_t entries = GraphState.PaletteMode ? GraphState.PaletteCapacity : 0;
     // 2. Every colour-table entry is zero, as are the unused ones.
@@ -113,18 +156,21 @@ void CreateCanvasPages() {
     header->bmiHeader.biWidth = GraphState.MaxX + 1;
     header->bmiHeader.biHeight = GraphState.MaxY + 1;  // positive: rows bottom-up
     header->bmiHeader.biPlanes = 1;
-    header->bmiHeader.biBitCount = GraphState.CanvasBitsPerPixel;
-    header->bmiHeader.biCompression = win::BI_RGB;
+    DescribeCanvasFormat(*header);
     // 3. The pixel address is not kept: everything draws through the DCs.
+    bool made = true;
     for (win::HBITMAP& page : GraphState.CanvasPages) {
         void* bits = nullptr;
         page = win::CreateDIBSection(GraphState.WindowDC, header.get(), win::DIB_RGB_COLORS, &bits, nullptr, 0);
+        made = made && page != nullptr;
     }
     // 4. The header goes with `header`. 5.
     GraphState.ColorTable.assign(entries, win::RGBQUAD{0, 0, 0, 0});
+    return made;
 }
 
 void SelectDrawPage(std::uint16_t page) {
+    CheckCallingThread(std::source_location::current());
     // 1.
     GraphState.GraphStatus = StatusOk;
     if (!IsGraphOpen()) {
@@ -175,6 +221,9 @@ void ReleaseSurfaces() {
     // 10. WindowDC goes with the window.
     win::DeleteDC(GraphState.CanvasDC);
     win::DeleteDC(GraphState.PatternDC);
+    ForgetDeviceContexts();
 }
+
+bool SurfacesExist() { return GraphState.CanvasDC != nullptr; }
 
 }  // namespace lumenbox

@@ -20,7 +20,9 @@ win::LRESULT CallKeyHook(win::HWND window, win::UINT message, win::WPARAM wParam
 
 win::LRESULT OnCreate(win::HWND window, win::UINT message, win::WPARAM wParam, win::LPARAM lParam) {
     GraphState.GraphWindow.store(window, std::memory_order_release);
-    CreateSurfaces(window);
+    // -1 ends the creation: CreateWindowExA destroys the window and fails,
+    // and the opening reports that the window could not be made.
+    if (!CreateSurfaces(window)) return -1;
     CallKeyHook(window, message, wParam, lParam);
     // The last step of the creation: the opening thread's acquire load of
     // the flag then sees the window handle, the surfaces and DrawLock.
@@ -28,7 +30,10 @@ win::LRESULT OnCreate(win::HWND window, win::UINT message, win::WPARAM wParam, w
     return win::DefWindowProcA(window, message, wParam, lParam);
 }
 
+// A window whose creation failed has released its surfaces already, and the
+// keyboard unit never heard of it.
 win::LRESULT OnDestroy(win::HWND window, win::UINT message, win::WPARAM wParam, win::LPARAM lParam) {
+    if (!SurfacesExist()) return 0;
     CallKeyHook(window, message, wParam, lParam);
     ReleaseSurfaces();
     win::PostQuitMessage(0);

@@ -151,6 +151,7 @@ struct BITMAP {
 };
 
 inline constexpr DWORD BI_RGB = 0;
+inline constexpr DWORD BI_BITFIELDS = 3;
 inline constexpr UINT DIB_RGB_COLORS = 0;
 
 // A DIB section of 1, 4, 8, 24 or 32 bits per pixel. Indexed depths take
