@@ -41,7 +41,8 @@ win::LRESULT KeyMessageHandler(win::HWND /*window*/, std::uint32_t message, win:
             break;
         case win::WM_DESTROY:
             // The queue keeps its keys; NextKey stops touching the lock once
-            // the window is no longer open.
+            // the window is no longer open, and readers waiting give up.
+            EndKeyQueueWindow();
             win::DeleteCriticalSection(&KeyQueueLock);
             break;
         case win::WM_CLOSE:

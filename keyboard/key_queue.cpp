@@ -29,6 +29,12 @@ constexpr win::DWORD KeyPollMilliseconds = 10;
 // without it (the lock may not exist then); hence atomic.
 std::atomic<bool> ReaderInsideExtendedKey{false};
 
+// Which window the queue belongs to: a new number each time a window opens
+// or closes, so a reader waiting on one window's queue sees that it is gone
+// even when another window opened in the meantime, and never takes that
+// window's keys for its own.
+std::atomic<std::uint32_t> KeyQueueWindow{0};
+
 bool QueueIsEmpty() {
     return KeyReadIndex.load(std::memory_order_acquire) == KeyWriteIndex.load(std::memory_order_acquire);
 }
@@ -75,8 +81,13 @@ std::uint8_t NextKey() {
     if (!IsGraphOpen()) {
         return 0;
     }
+    const std::uint32_t window = KeyQueueWindow.load(std::memory_order_acquire);
     while (QueueIsEmpty()) {
         win::Sleep(KeyPollMilliseconds);
+        // The window closed while we waited: no key can come any more.
+        if (!IsGraphOpen() || KeyQueueWindow.load(std::memory_order_acquire) != window) {
+            return 0;
+        }
     }
     win::EnterCriticalSection(&KeyQueueLock);
     const std::uint8_t code = KeyQueue[KeyReadIndex.load(std::memory_order_relaxed)];
@@ -104,7 +115,10 @@ void PutExtendedKey(std::uint8_t code) {
     PutKey(code);
 }
 
+void EndKeyQueueWindow() { KeyQueueWindow.fetch_add(1, std::memory_order_acq_rel); }
+
 void ResetKeyQueue() {
+    EndKeyQueueWindow();
     ReaderInsideExtendedKey.store(false, std::memory_order_relaxed);
     KeyReadIndex.store(FirstSlot, std::memory_order_release);
     KeyWriteIndex.store(FirstSlot, std::memory_order_release);

@@ -19,7 +19,8 @@ namespace lumenbox {
 // True while a key byte is queued. Never waits, takes no lock.
 bool KeyWaiting();
 // Takes the oldest key byte, waiting for one. Returns 0 at once when no
-// graphics window is open (queued keys stay queued).
+// graphics window is open (queued keys stay queued), and 0 when the window
+// closes while it waits (from another thread).
 std::uint8_t NextKey();
 
 // ---- The queue ------------------------------------------------------------
@@ -35,8 +36,12 @@ extern win::CRITICAL_SECTION KeyQueueLock;
 void PutKey(std::uint8_t code);
 // Appends 0 and the code, under two separate holds of the lock.
 void PutExtendedKey(std::uint8_t code);
-// Both indices to 1: an empty queue. The slots keep their contents.
+// Both indices to 1: an empty queue, for a new window. The slots keep their
+// contents. Readers still waiting for the previous window's keys return 0.
 void ResetKeyQueue();
+// The window the queue belongs to has closed: readers waiting for its keys
+// return 0. Keys already queued stay.
+void EndKeyQueueWindow();
 // Next slot: adds 1, wrapping 32 to 1.
 void AdvanceKeyIndex(std::atomic<std::int32_t>& index);
 

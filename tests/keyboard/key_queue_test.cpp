@@ -1,6 +1,9 @@
 // The key queue at its edges: capacity, dropping the oldest key whole, index
 // wrap-around, waiting readers, and what survives closing and reopening.
+#include <chrono>
 #include <cstdlib>
+#include <future>
+#include <optional>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -155,6 +158,42 @@ TEST_F(KeyQueueTest, KeysOutliveTheWindowButOnlyTheNextWindowDiscardsThem) {
     EXPECT_FALSE(KeyWaiting());
     PutKey(8);
     EXPECT_EQ(AwaitKeyByte(), std::optional<std::uint8_t>(8));
+}
+
+// A reader blocked in NextKey on another thread, and what it returns; a
+// reader that never returns is let go by a key so that the test can end.
+class WaitingReader {
+public:
+    WaitingReader() : result_(std::async(std::launch::async, [] { return NextKey(); })) {
+        // Long enough for the reader to be inside its wait.
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    std::optional<std::uint8_t> Result() {
+        if (result_.wait_for(keytest::KeyArrivalLimit) == std::future_status::ready) return result_.get();
+        ADD_FAILURE() << "NextKey is still waiting";
+        PutKey(99);
+        result_.wait();
+        return std::nullopt;
+    }
+
+private:
+    std::future<std::uint8_t> result_;
+};
+
+TEST_F(KeyQueueTest, ClosingTheWindowWakesAWaitingReaderWithZero) {
+    WaitingReader reader;
+    CloseGraphics();
+    EXPECT_EQ(reader.Result(), std::optional<std::uint8_t>(0));
+}
+
+TEST_F(KeyQueueTest, AReaderOfAClosedWindowNeverTakesTheNextWindowsKeys) {
+    WaitingReader reader;
+    CloseGraphics();
+    keytest::OpenKeyWindow();
+    PutKey(9);
+    EXPECT_EQ(reader.Result(), std::optional<std::uint8_t>(0));
+    ASSERT_TRUE(KeyWaiting());
+    EXPECT_EQ(NextKey(), 9);
 }
 
 }  // namespace
