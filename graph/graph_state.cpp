@@ -14,7 +14,7 @@ namespace {
 
 // Defined after GraphState, so that the record's destructor is registered
 // before the shut-down that the start-up registers, and runs after it.
-[[maybe_unused]] const bool UnitsStarted = StartUnits();
+[[maybe_unused]] const bool UnitsStarted = StartUnitsBeforeMain();
 
 }  // namespace
 
@@ -49,7 +49,7 @@ const char* StatusMeaning(std::int16_t status) {
     case StatusNotOpen: return "graphics window not open";
     case StatusBadKind: return "unknown display kind";
     case StatusBadSize: return "bad size, or the window does not fit the screen";
-    case StatusWindowFailed: return "window creation failed";
+    case StatusWindowFailed: return "window creation failed, or no display";
     case StatusFontMissing: return "font face not installed, or font table full";
     case StatusEmptyFontSlot: return "font slot empty";
     case StatusOutOfRange: return "argument out of range";

@@ -1,6 +1,7 @@
 // Opening and closing the graphics window, and the library's shut-down.
 #include <algorithm>
 #include <cstring>
+#include <source_location>
 
 #include <lumenbox/graph.h>
 #include <lumenbox/win/kernel.h>
@@ -8,7 +9,9 @@
 
 #include "graph/display_mode.h"
 #include "graph/opengl.h"
+#include "graph/thread_check.h"
 #include "graph/window_thread.h"
+#include "runtime/unit_order.h"
 
 namespace lumenbox {
 
@@ -84,6 +87,9 @@ void ShowGraphWindow() {
 }  // namespace
 
 void OpenGraphics(std::int16_t& kind, std::int16_t& size, std::string_view caption) {
+    // A global object of the program may open a window before the library's
+    // own initialisation has run.
+    EnsureUnitsStarted();
     // 1.
     GraphState.GraphStatus = StatusOk;
     // 2.
@@ -123,6 +129,7 @@ void OpenGraphics(std::int16_t& kind, std::int16_t& size, std::string_view capti
         ReleaseFailedWindowThread();
         return;
     }
+    RecordOwningThread();
     // 9.
     SetDrawPageDefaults();
     SelectDrawPage(0);
@@ -143,6 +150,7 @@ void OpenGraphics(std::int16_t& kind, std::int16_t& size, std::string_view capti
 }
 
 void CloseGraphics() {
+    CheckCallingThread(std::source_location::current());
     // 1.
     GraphState.GraphStatus = StatusOk;
     // 2.
