@@ -2,8 +2,10 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "platform/display/display.h"
@@ -48,18 +50,51 @@ bool SdlServerAnswers() {
 // and window creation fails cleanly instead of drawing nowhere.
 std::unique_ptr<Display> CreateTerminalIfBuilt() { return CreateTerminalDisplay(); }
 
+// Why the sdl or terminal display could not start, in a user's words.
+std::string SdlProblem() {
+#if LUMENBOX_WITH_SDL
+    return "sdl (no display server answered; DISPLAY and WAYLAND_DISPLAY name the server)";
+#else
+    return "sdl (this build of the library has no sdl display)";
+#endif
+}
+std::string TerminalProblem() { return "terminal (the program has no terminal: standard output is not one)"; }
+
+// Without any display no window can be made, and the program learns only
+// that; the user learns why here, once, with what was tried.
+void ReportNoDisplay(const std::string& why) {
+    std::fprintf(stderr, "lumenbox: no display: %s; LUMENBOX_DISPLAY=headless runs without a screen\n",
+                 why.c_str());
+}
+
 std::unique_ptr<Display> CreateNamed(std::string_view name) {
+    std::unique_ptr<Display> display;
+    std::string problem;
     if (name == "headless") return CreateHeadlessDisplay();
-    if (name == "sdl") return CreateSdlIfBuilt();
-    if (name == "terminal") return CreateTerminalIfBuilt();
-    return nullptr;  // an unknown name: no display rather than a guess
+    if (name == "sdl") {
+        display = CreateSdlIfBuilt();
+        problem = "LUMENBOX_DISPLAY asks for " + SdlProblem();
+    } else if (name == "terminal") {
+        display = CreateTerminalIfBuilt();
+        problem = "LUMENBOX_DISPLAY asks for " + TerminalProblem();
+    } else {
+        // An unknown name: no display rather than a guess.
+        problem = "LUMENBOX_DISPLAY=\"" + std::string(name) + "\" names none of the displays headless, sdl, terminal";
+    }
+    if (!display) ReportNoDisplay(problem);
+    return display;
 }
 
 std::unique_ptr<Display> CreateForMachine() {
     if (SdlServerAnswers()) {
         if (auto sdl = CreateSdlIfBuilt()) return sdl;
     }
-    if (isatty(STDOUT_FILENO) == 1) return CreateTerminalIfBuilt();
+    const bool terminal = isatty(STDOUT_FILENO) == 1;
+    if (terminal) {
+        if (auto display = CreateTerminalIfBuilt()) return display;
+    }
+    ReportNoDisplay("tried " + SdlProblem() + " and " +
+                    (terminal ? std::string("terminal (the terminal could not be set up)") : TerminalProblem()));
     return nullptr;
 }
 

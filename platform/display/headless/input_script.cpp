@@ -21,35 +21,61 @@ std::string_view Trim(std::string_view text) {
     return text.substr(first, last - first + 1);
 }
 
-bool ParseNumber(std::string_view text, long& number) {
+// The numbers a step accepts: a wait of up to a day (longer is surely a
+// typing error, and must not overflow the clock's arithmetic), and the
+// virtual-key codes 1 to 254.
+struct NumberRange {
+    long lowest;
+    long highest;
+    const char* what;
+};
+constexpr NumberRange kWaitRange{0, 24L * 60 * 60 * 1000, "a wait of 0 to 86400000 milliseconds"};
+constexpr NumberRange kKeyRange{1, 254, "a virtual-key code of 1 to 254"};
+
+const NumberRange* RangeOf(std::string_view verb) {
+    if (verb == "wait-ms") return &kWaitRange;
+    if (verb == "key") return &kKeyRange;
+    return nullptr;
+}
+
+bool TakesNothing(std::string_view verb) { return verb == "wait-shown" || verb == "close"; }
+
+// A decimal number within the range; anything else (signs, letters, a number
+// too large for any type) is refused.
+bool ParseNumber(std::string_view text, const NumberRange& range, long& number) {
     const std::string digits(Trim(text));
-    if (digits.empty()) return false;
+    if (digits.empty() || digits.find_first_not_of("0123456789") != std::string::npos) return false;
     char* end = nullptr;
     errno = 0;
     number = std::strtol(digits.c_str(), &end, 10);
-    return errno == 0 && end == digits.c_str() + digits.size() && number >= 0;
+    return errno == 0 && end == digits.c_str() + digits.size() && number >= range.lowest && number <= range.highest;
 }
 
-bool TakesNumber(std::string_view verb) { return verb == "wait-ms" || verb == "key"; }
-bool TakesNothing(std::string_view verb) { return verb == "wait-shown" || verb == "close"; }
+void ReportBadStep(std::size_t position, std::string_view item, const NumberRange* range) {
+    std::fprintf(stderr, "lumenbox: LUMENBOX_HEADLESS_SCRIPT: step %zu '%.*s' %s%s; the script does not run\n",
+                 position, static_cast<int>(item.size()), item.data(), range ? "needs " : "is unknown",
+                 range ? range->what : "");
+}
 
 }  // namespace
 
 std::vector<InputScript::Step> InputScript::Parse(std::string_view text) {
     std::vector<Step> steps;
+    std::size_t position = 0;
     while (!text.empty()) {
         const auto end = text.find(';');
         const std::string_view item = Trim(text.substr(0, end));
         text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
         if (item.empty()) continue;
+        ++position;
         const auto space = item.find(' ');
         Step step{std::string(item.substr(0, space)), 0};
         const std::string_view rest = space == std::string_view::npos ? std::string_view{} : item.substr(space);
-        const bool valid = TakesNumber(step.verb) ? ParseNumber(rest, step.argument)
-                                                  : TakesNothing(step.verb) && Trim(rest).empty();
+        const NumberRange* range = RangeOf(step.verb);
+        const bool valid = range ? ParseNumber(rest, *range, step.argument)
+                                 : TakesNothing(step.verb) && Trim(rest).empty();
         if (!valid) {
-            std::fprintf(stderr, "lumenbox: LUMENBOX_HEADLESS_SCRIPT: unknown step '%.*s'\n",
-                         static_cast<int>(item.size()), item.data());
+            ReportBadStep(position, item, range);
             return {};
         }
         steps.push_back(std::move(step));

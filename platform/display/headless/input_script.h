@@ -3,10 +3,11 @@
 //
 // LUMENBOX_HEADLESS_SCRIPT holds steps separated by ';':
 //   wait-shown   wait until a window is visible and has the focus
-//   wait-ms N    wait N milliseconds
-//   key VK       type the virtual key VK (decimal) to the focused window
+//   wait-ms N    wait N milliseconds (0 to 86400000)
+//   key VK       type the virtual key VK (decimal, 1 to 254) to the focused window
 //   close        click the focused window's close button
-// An unknown step is reported on standard error and ends the script.
+// An unknown step or a number out of its range is reported on standard
+// error, naming the step by its position, and then no step runs.
 #pragma once
 
 #include <condition_variable>

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -32,6 +33,28 @@ TEST(InputScriptParse, AnyMalformedStepRefusesTheWholeScript) {
     EXPECT_TRUE(InputScript::Parse("wait-ms -5").empty());
     EXPECT_TRUE(InputScript::Parse("wait-ms 12x").empty());
     EXPECT_TRUE(InputScript::Parse("close now").empty());
+}
+
+// Numbers too large for their step must not wrap into valid ones (4294967323
+// is 27, Escape, in 32 bits) nor overflow the wait's clock arithmetic.
+TEST(InputScriptParse, NumbersOutOfTheirRangeRefuseTheWholeScriptNamingTheStep) {
+    const char* const refused[] = {"key 4294967323",       "key 255",      "key 0",
+                                   "key +27",              "wait-ms 9223372036854775",
+                                   "wait-ms 99999999999999999999999", "wait-ms 86400001",
+                                   "wait-ms +5"};
+    for (const char* step : refused) {
+        const std::string script = std::string("wait-shown; ") + step + "; key 27";
+        ::testing::internal::CaptureStderr();
+        const auto steps = InputScript::Parse(script);
+        const std::string message = ::testing::internal::GetCapturedStderr();
+        EXPECT_TRUE(steps.empty()) << step;
+        EXPECT_NE(message.find("step 2"), std::string::npos) << message;
+        EXPECT_NE(message.find(step), std::string::npos) << message;
+    }
+    const auto edges = InputScript::Parse("key 1; key 254; wait-ms 0; wait-ms 86400000");
+    ASSERT_EQ(edges.size(), 4u);
+    EXPECT_EQ(edges[1].argument, 254);
+    EXPECT_EQ(edges[3].argument, 86400000);
 }
 
 class RecordingSink : public EventSink {
