@@ -7,8 +7,16 @@
 // reports StatusNotOpen and does nothing else, unless its comment says
 // otherwise.
 //
-// Coordinates are signed 16-bit, relative to the view area's top left corner;
-// rectangle corners are inclusive. Colour numbers are palette entry numbers
+// Threads: the calls belong to one thread at a time, the one that opened the
+// window, until it closes it. Another thread may make only the key calls of
+// <lumenbox/keyboard.h> (KeyWaiting, NextKey), IsGraphOpen, StatusMeaning,
+// and read GraphState.GraphStatus; anything else from a second thread while
+// a window is open races with the first. A build configured with
+// -DLUMENBOX_CHECK_THREAD=ON reports such a call on standard error, naming it.
+//
+// Coordinates are signed 16-bit, relative to the view area's top left corner,
+// and become device coordinates in 32 bits (a sum beyond the 16-bit range is
+// off the canvas, never wrapped onto it); rectangle corners are inclusive. Colour numbers are palette entry numbers
 // (reduced modulo the palette size) in palette kinds, COLORREFs otherwise.
 #pragma once
 
@@ -30,7 +38,7 @@ inline constexpr std::int16_t StatusOk = 0;
 inline constexpr std::int16_t StatusNotOpen = -1;
 inline constexpr std::int16_t StatusBadKind = -2;
 inline constexpr std::int16_t StatusBadSize = -3;          // also: the window does not fit the screen
-inline constexpr std::int16_t StatusWindowFailed = -4;     // class or window creation failed
+inline constexpr std::int16_t StatusWindowFailed = -4;     // class or window creation failed, or no display
 inline constexpr std::int16_t StatusFontMissing = -5;      // font face not installed, or font table full
 inline constexpr std::int16_t StatusEmptyFontSlot = -6;
 inline constexpr std::int16_t StatusOutOfRange = -7;
@@ -239,7 +247,7 @@ void SetTextSpacing(std::uint16_t characterExtra, std::uint16_t breakExtra, std:
 // canvas as view area, copy mixing, square aspect.
 void ResetDrawingState();
 // The view area in device coordinates, corners inclusive, optionally clipping.
-// Status 0, -1, -7 (x1 > x2 or y1 > y2).
+// Status 0, -1, -7 (x1 > x2 or y1 > y2, or a width or height above 32767).
 void SetViewArea(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2, bool clip);
 void SetCurrentPosition(std::int16_t x, std::int16_t y);
 void SetBackgroundColor(std::uint32_t colour);
