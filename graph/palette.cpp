@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <source_location>
 
 #include <lumenbox/graph.h>
 #include <lumenbox/win/gdi.h>
@@ -28,8 +29,8 @@ win::RGBQUAD ColorTableEntryOf(const win::PALETTEENTRY& entry) {
 
 // -1 when no window is open, -8 without a palette: the order every palette
 // call reports them in.
-bool PaletteCallAllowed() {
-    if (!DrawingCallAllowed()) return false;
+bool PaletteCallAllowed(const std::source_location& call = std::source_location::current()) {
+    if (!DrawingCallAllowed(call)) return false;
     if (!GraphState.PaletteMode) {
         GraphState.GraphStatus = StatusNoPalette;
         return false;
