@@ -88,6 +88,7 @@ RowSpan RowsOnBitmap(const ScanRows& rows, long long bitmapHeight) {
         span.begin = std::max(0LL, -rows.first);
         span.end = std::min(rows.count, bitmapHeight - rows.first);
     }
+    span.begin = std::min(span.begin, rows.count);
     span.end = std::max(span.end, span.begin);
     return span;
 }

@@ -199,10 +199,10 @@ int GetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, void* bits, BITMAP
 // Copies scan lines in (a direct buffer into an indexed bitmap stores each
 // colour's nearest colour-table entry; an indexed one of the bitmap's depth
 // its indices as they are, whatever colour table `info` carries). Returns
-// the scan lines taken from the buffer: a bottom-up request ends at the
-// image's top, a top-down one is not cut, as on Windows. 0 for a bad
-// bitmap, DC (NULL is allowed), header or format, a null buffer, or a
-// start at or beyond |biHeight|.
+// the scan lines taken from the buffer, which ends at the image's top even
+// when `lines` reaches past it. 0 for a bad bitmap (or the stock one), DC
+// (NULL is allowed), header or format, a null buffer, or a start at or
+// beyond |biHeight|.
 int SetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, const void* bits, const BITMAPINFO* info, UINT usage);
 
 // ---- Regions -------------------------------------------------------------
