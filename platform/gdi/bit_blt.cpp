@@ -1,13 +1,17 @@
-// Block copies (SRCCOPY). The window repaint copies the 8-bit canvas onto
-// the 32-bit window surface this way, so rows go through the pixel formats'
-// span operations in chunks, with one conversion per chunk and no
-// allocation.
+// Block copies and their raster operations. The window repaint copies the
+// 8-bit canvas onto the 32-bit window surface with SRCCOPY, so rows go
+// through the pixel formats' span operations in chunks, with one conversion
+// per chunk and no allocation; the other operations add one read of the
+// target and one combining pass per chunk, and leave the copy alone.
 #include <algorithm>
 #include <array>
 #include <cstdint>
 #include <mutex>
 
+#include "platform/gdi/blit_operations.h"
+#include "platform/gdi/brush_fills.h"
 #include "platform/gdi/draw_target.h"
+#include "platform/gdi/pixel_conversion.h"
 
 namespace lumenbox::win {
 
@@ -16,42 +20,7 @@ using namespace detail;
 namespace {
 
 constexpr int kChunk = 256;
-
-// How source pixel values become target pixel values.
-class Conversion {
-public:
-    Conversion(const DrawTarget& source, const DrawTarget& target) : target_(target) {
-        if (source.table && target.table && source.view.format == target.view.format) {
-            kind_ = Kind::Same;  // indices stay indices
-        } else if (source.table) {
-            kind_ = Kind::Lookup;
-            for (std::size_t i = 0; i < source.table->Size(); ++i) {
-                const Rgb colour = source.table->At(i);
-                lookup_[i] = target.table ? target.table->Nearest(colour) : colour;
-            }
-        } else {
-            kind_ = target.table ? Kind::Nearest : Kind::Same;
-        }
-    }
-
-    void Apply(std::uint32_t* values, int count) const {
-        switch (kind_) {
-            case Kind::Same: break;
-            case Kind::Lookup:
-                for (int i = 0; i < count; ++i) values[i] = lookup_[values[i]];
-                break;
-            case Kind::Nearest:
-                for (int i = 0; i < count; ++i) values[i] = target_.table->Nearest(values[i]);
-                break;
-        }
-    }
-
-private:
-    enum class Kind { Same, Lookup, Nearest };
-    const DrawTarget& target_;
-    Kind kind_;
-    std::array<std::uint32_t, 256> lookup_{};
-};
+using Chunk = std::array<std::uint32_t, kChunk>;
 
 // Whether the two views share storage, so the copy must not overwrite
 // source pixels it has yet to read.
@@ -83,29 +52,96 @@ bool ClipBlock(const DrawTarget& target, const DrawTarget& source, long long x, 
     return true;
 }
 
-void CopyRow(const DrawTarget& target, const DrawTarget& source, const Conversion& conversion, const Block& b, int row,
-             bool rightToLeft) {
-    std::array<std::uint32_t, kChunk> values;
-    const std::uint8_t* from = source.view.Row(b.sourceY + row);
-    std::uint8_t* to = target.view.Row(b.y + row);
-    const int chunks = (b.width + kChunk - 1) / kChunk;
+// The same for an operation without a source: the target's visible part
+// only.
+bool ClipArea(const DrawTarget& target, long long x, long long y, long long width, long long height, RECT& area) {
+    if (width <= 0 || height <= 0) return false;
+    const long long left = std::max<long long>(x, target.visible.left);
+    const long long top = std::max<long long>(y, target.visible.top);
+    const long long right = std::min<long long>(x + width, target.visible.right);
+    const long long bottom = std::min<long long>(y + height, target.visible.bottom);
+    if (right <= left || bottom <= top) return false;
+    area = RECT{static_cast<LONG>(left), static_cast<LONG>(top), static_cast<LONG>(right), static_cast<LONG>(bottom)};
+    return true;
+}
+
+// What happens to each source value on its way to the target.
+struct Transfer {
+    PixelConversion conversion;
+    BlitOperation operation;
+    std::uint32_t mask;  // the target's value bits
+};
+
+// Calls step(offset, count) for each chunk of a row `width` pixels wide,
+// from the right when `rightToLeft`.
+template <class Step>
+void ForEachChunk(int width, bool rightToLeft, Step step) {
+    const int chunks = (width + kChunk - 1) / kChunk;
     for (int c = 0; c < chunks; ++c) {
-        const int index = rightToLeft ? chunks - 1 - c : c;
-        const int offset = index * kChunk;
-        const int count = std::min(kChunk, b.width - offset);
-        source.view.format->read(from, b.sourceX + offset, count, values.data());
-        conversion.Apply(values.data(), count);
-        target.view.format->write(to, b.x + offset, count, values.data());
+        const int offset = (rightToLeft ? chunks - 1 - c : c) * kChunk;
+        step(offset, std::min(kChunk, width - offset));
     }
 }
 
-void CopyBlock(const DrawTarget& target, const DrawTarget& source, const Block& b) {
-    const Conversion conversion(source, target);
+void CopyRow(const DrawTarget& target, const DrawTarget& source, const Transfer& transfer, const Block& b, int row,
+             bool rightToLeft) {
+    Chunk values;
+    const std::uint8_t* from = source.view.Row(b.sourceY + row);
+    std::uint8_t* to = target.view.Row(b.y + row);
+    ForEachChunk(b.width, rightToLeft, [&](int offset, int count) {
+        source.view.format->read(from, b.sourceX + offset, count, values.data());
+        transfer.conversion.Apply(values.data(), count);
+        target.view.format->write(to, b.x + offset, count, values.data());
+    });
+}
+
+// As CopyRow, with the target's own values read and combined before the
+// write. Each chunk reads its source and target pixels before it writes, and
+// the chunks go away from the direction of the move, so what any chunk
+// reads is still as it was before the call.
+void CombineRow(const DrawTarget& target, const DrawTarget& source, const Transfer& transfer, const Block& b, int row,
+                bool rightToLeft) {
+    Chunk values;
+    Chunk existing;
+    const std::uint8_t* from = source.view.Row(b.sourceY + row);
+    std::uint8_t* to = target.view.Row(b.y + row);
+    ForEachChunk(b.width, rightToLeft, [&](int offset, int count) {
+        source.view.format->read(from, b.sourceX + offset, count, values.data());
+        transfer.conversion.Apply(values.data(), count);
+        target.view.format->read(to, b.x + offset, count, existing.data());
+        Combine(transfer.operation, values.data(), existing.data(), count, transfer.mask);
+        target.view.format->write(to, b.x + offset, count, existing.data());
+    });
+}
+
+void TransferBlock(const DrawTarget& target, const DrawTarget& source, const Block& b, BlitOperation operation) {
+    const Transfer transfer{PixelConversion(*source.view.format, source.table, *target.view.format, target.table),
+                            operation, ValueMask(*target.view.format)};
+    const auto row = operation == BlitOperation::Copy ? CopyRow : CombineRow;
     const bool overlapping = SameStorage(target, source);
     // Within one surface, copy away from the direction of the move.
     const bool bottomUp = overlapping && b.y > b.sourceY;
     const bool rightToLeft = overlapping && b.x > b.sourceX;
-    for (int i = 0; i < b.height; ++i) CopyRow(target, source, conversion, b, bottomUp ? b.height - 1 - i : i, rightToLeft);
+    for (int i = 0; i < b.height; ++i) row(target, source, transfer, b, bottomUp ? b.height - 1 - i : i, rightToLeft);
+}
+
+// The operations without a source: black and white are plain fills.
+void PaintBlock(const DrawTarget& target, const RECT& area, BlitOperation operation) {
+    const std::uint32_t mask = ValueMask(*target.view.format);
+    if (operation != BlitOperation::InvertTarget) {
+        PaintSolid(target, operation == BlitOperation::Black ? 0u : mask, area);
+        return;
+    }
+    Chunk values;
+    const PixelFormat& format = *target.view.format;
+    for (int y = area.top; y < area.bottom; ++y) {
+        std::uint8_t* row = target.view.Row(y);
+        ForEachChunk(area.right - area.left, false, [&](int offset, int count) {
+            format.read(row, area.left + offset, count, values.data());
+            Combine(operation, nullptr, values.data(), count, mask);
+            format.write(row, area.left + offset, count, values.data());
+        });
+    }
 }
 
 // Holds the surface mutexes of both ends of a copy (after the GDI mutex):
@@ -139,12 +175,29 @@ private:
 
 }  // namespace
 
+namespace {
+
+BOOL PaintTarget(DeviceContext& targetDc, int x, int y, int width, int height, BlitOperation operation) {
+    DrawTarget target;
+    if (!TargetOf(targetDc, target)) return TRUE;  // the screen DC keeps nothing
+    RECT area;
+    if (!ClipArea(target, x, y, width, height, area)) return TRUE;
+    BlockPixelsLock pixels(nullptr, target.surface);
+    PaintBlock(target, area, operation);
+    return TRUE;
+}
+
+}  // namespace
+
 BOOL BitBlt(HDC targetHandle, int x, int y, int width, int height, HDC sourceHandle, int sourceX, int sourceY, DWORD rop) {
-    if (rop != SRCCOPY) return FALSE;
+    BlitOperation operation;
+    if (!BlitOperationOf(rop, operation)) return FALSE;
     GdiLock lock;
     DeviceContext* targetDc = Find<DeviceContext>(targetHandle);
+    if (!targetDc) return FALSE;
+    if (!UsesSource(operation)) return PaintTarget(*targetDc, x, y, width, height, operation);
     DeviceContext* sourceDc = Find<DeviceContext>(sourceHandle);
-    if (!targetDc || !sourceDc) return FALSE;
+    if (!sourceDc) return FALSE;
     DrawTarget target;
     DrawTarget source;
     // The screen DC has no pixels to give or keep.
@@ -152,7 +205,7 @@ BOOL BitBlt(HDC targetHandle, int x, int y, int width, int height, HDC sourceHan
     Block block;
     if (!ClipBlock(target, source, x, y, width, height, sourceX, sourceY, block)) return TRUE;
     BlockPixelsLock pixels(source.surface, target.surface);
-    CopyBlock(target, source, block);
+    TransferBlock(target, source, block, operation);
     return TRUE;
 }
 

@@ -1,10 +1,13 @@
 // DIB sections: creation from a header, compatible bitmaps, colour tables.
+// A compatible bitmap keeps its model's format exactly, 16-bit layout
+// included, so blocks copied between the two never change.
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
 #include <new>
 
+#include "platform/gdi/dib_header.h"
 #include "platform/gdi/gdi_objects.h"
 
 namespace lumenbox::win {
@@ -18,12 +21,12 @@ constexpr LONG kMaxSide = 32767;
 // keeps a garbage header from exhausting memory.
 constexpr std::size_t kMaxBytes = std::size_t{256} << 20;
 
-bool SupportedDepth(int bits) { return bits == 1 || bits == 4 || bits == 8 || bits == 24 || bits == 32; }
-
-// A zeroed DIB of |height| rows, stored bottom-up when `bottomUp`; an
-// indexed one gets 2^bits black entries. nullptr when too large.
-std::unique_ptr<Bitmap> NewDib(int width, int height, int bits, bool bottomUp) {
-    if (width < 1 || width > kMaxSide || height < 1 || height > kMaxSide || !SupportedDepth(bits)) return nullptr;
+// A zeroed DIB of |height| rows in `format`, stored bottom-up when
+// `bottomUp`; an indexed one gets 2^bits black entries. nullptr when too
+// large.
+std::unique_ptr<Bitmap> NewDib(int width, int height, const PixelFormat& format, bool bottomUp) {
+    if (width < 1 || width > kMaxSide || height < 1 || height > kMaxSide) return nullptr;
+    const int bits = format.bitsPerPixel;
     const std::ptrdiff_t stride = DibRowBytes(width, bits);
     const std::size_t bytes = static_cast<std::size_t>(stride) * static_cast<std::size_t>(height);
     if (bytes > kMaxBytes) return nullptr;
@@ -31,6 +34,7 @@ std::unique_ptr<Bitmap> NewDib(int width, int height, int bits, bool bottomUp) {
     bitmap->width = width;
     bitmap->height = height;
     bitmap->bitsPerPixel = bits;
+    bitmap->layout = format.layout;
     bitmap->stride = stride;
     bitmap->bottomUp = bottomUp;
     try {
@@ -42,13 +46,16 @@ std::unique_ptr<Bitmap> NewDib(int width, int height, int bits, bool bottomUp) {
     return bitmap;
 }
 
-bool ValidHeader(const BITMAPINFOHEADER& h) {
+// The format of a well-formed header, or nullptr.
+const PixelFormat* HeaderFormat(const BITMAPINFO& info) {
+    const BITMAPINFOHEADER& h = info.bmiHeader;
     // The colour table follows the header at biSize bytes; BITMAPINFO has
     // room for the plain header only, so no larger header is accepted.
-    if (h.biSize != sizeof(BITMAPINFOHEADER) || h.biPlanes != 1 || h.biCompression != BI_RGB) return false;
-    if (!SupportedDepth(h.biBitCount)) return false;
+    if (h.biSize != sizeof(BITMAPINFOHEADER) || h.biPlanes != 1) return nullptr;
+    const PixelFormat* format = DescribedFormat(info);
     // Indexed depths read biClrUsed table entries; never more than the depth holds.
-    return h.biBitCount > 8 || h.biClrUsed <= (1u << h.biBitCount);
+    if (!format || (h.biBitCount <= 8 && h.biClrUsed > (1u << h.biBitCount))) return nullptr;
+    return format;
 }
 
 // The DIB a compatible bitmap copies its format from, or nullptr for a DC
@@ -75,10 +82,11 @@ UINT EntriesInRange(std::size_t size, UINT start, UINT count) {
 
 HBITMAP CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section, DWORD /*offset*/) {
     if (bits) *bits = nullptr;
-    if (!info || usage != DIB_RGB_COLORS || section || !ValidHeader(info->bmiHeader)) return nullptr;
+    if (!info || usage != DIB_RGB_COLORS || section) return nullptr;
+    const PixelFormat* format = HeaderFormat(*info);
     const BITMAPINFOHEADER& header = info->bmiHeader;
-    if (header.biHeight == INT32_MIN) return nullptr;
-    auto bitmap = NewDib(header.biWidth, std::abs(header.biHeight), header.biBitCount, header.biHeight > 0);
+    if (!format || header.biHeight == INT32_MIN) return nullptr;
+    auto bitmap = NewDib(header.biWidth, std::abs(header.biHeight), *format, header.biHeight > 0);
     if (!bitmap) return nullptr;
     if (bitmap->Indexed()) {
         const std::size_t used = header.biClrUsed ? header.biClrUsed : bitmap->table.Size();
@@ -99,15 +107,15 @@ HBITMAP CreateCompatibleBitmap(HDC handle, int width, int height) {
     if (!dc) return nullptr;
     std::unique_ptr<Bitmap> bitmap;
     if (Bitmap* source = FormatSource(*dc)) {
-        bitmap = NewDib(width, height, source->bitsPerPixel, source->bottomUp);
+        bitmap = NewDib(width, height, *source->Format(), source->bottomUp);
         if (bitmap && source->Indexed()) bitmap->table = source->table;
     } else if (dc->kind == DcKind::Memory) {
         // A memory DC still holding the stock bitmap is monochrome, and so
         // is what it makes: black and white.
-        bitmap = NewDib(width, height, 1, true);
+        bitmap = NewDib(width, height, *PixelFormatFor(1), true);
         if (bitmap) bitmap->table = Gdi().stock.monoBitmap->table;
     } else {
-        bitmap = NewDib(width, height, 32, true);
+        bitmap = NewDib(width, height, *PixelFormatFor(32), true);
     }
     if (!bitmap) return nullptr;
     return MakeHandle<HBITMAP>(Adopt(std::move(bitmap)));

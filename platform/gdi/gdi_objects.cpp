@@ -22,7 +22,7 @@ PixelView Bitmap::View() {
     PixelView view;
     view.width = width;
     view.height = height;
-    view.format = PixelFormatFor(bitsPerPixel);
+    view.format = Format();
     view.pitch = bottomUp ? -stride : stride;
     view.top = bottomUp ? Bytes() + stride * (height - 1) : Bytes();
     return view;

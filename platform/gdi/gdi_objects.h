@@ -95,6 +95,7 @@ struct Bitmap final : GdiObject {
     int width = 0;
     int height = 0;
     int bitsPerPixel = 0;
+    PixelLayout layout = PixelLayout::Standard;  // 16 bits: 5-5-5 or 5-6-5
     std::ptrdiff_t stride = 0;  // bytes per stored row
     bool bottomUp = false;      // the first stored row is the bottom one
     // Words rather than bytes, so that 32-bit rows are genuine uint32 arrays.
@@ -104,6 +105,7 @@ struct Bitmap final : GdiObject {
 
     bool Indexed() const { return bitsPerPixel <= 8; }
     std::uint8_t* Bytes() { return reinterpret_cast<std::uint8_t*>(storage.data()); }
+    const PixelFormat* Format() const { return PixelFormatFor(bitsPerPixel, layout); }
     PixelView View();
 };
 

@@ -1,8 +1,10 @@
-// Row operations of the five DIB depths.
+// Row operations of the six DIB depths.
 //
 // 32-bit rows are accessed as std::uint32_t: every 32-bit pixel store (DIB
 // storage and display surfaces alike) is an array of std::uint32_t, and rows
-// start on word boundaries. 24-bit rows are bytes blue, green, red.
+// start on word boundaries. 24-bit rows are bytes blue, green, red; 16-bit
+// rows little-endian words, handled as byte pairs since their storage is
+// std::uint32_t too.
 #include "platform/gdi/pixel_formats.h"
 
 #include <algorithm>
@@ -57,6 +59,49 @@ void Write8(std::uint8_t* row, int x, int count, const std::uint32_t* in) {
     for (int i = 0; i < count; ++i) row[x + i] = static_cast<std::uint8_t>(in[i]);
 }
 
+// ---- 16 bits: 5-5-5 or 5-6-5 words -----------------------------------------
+std::uint32_t Load16(const std::uint8_t* row, int x) {
+    const std::uint8_t* p = row + 2 * x;
+    return std::uint32_t{p[0]} | (std::uint32_t{p[1]} << 8);
+}
+void Store16(std::uint8_t* row, int x, std::uint32_t word) {
+    std::uint8_t* p = row + 2 * x;
+    p[0] = static_cast<std::uint8_t>(word);
+    p[1] = static_cast<std::uint8_t>(word >> 8);
+}
+
+// A component read back repeats its high bits in the low ones, so that full
+// intensity reads as 255 and a pack of what was read gives the same word.
+constexpr std::uint32_t Widen5(std::uint32_t v) { return (v << 3) | (v >> 2); }
+constexpr std::uint32_t Widen6(std::uint32_t v) { return (v << 2) | (v >> 4); }
+
+// 0x00RRGGBB to a stored word: each component keeps its high bits.
+template <PixelLayout Layout>
+std::uint32_t Pack16(std::uint32_t rgb) {
+    if constexpr (Layout == PixelLayout::Rgb565)
+        return ((rgb >> 8) & 0xF800u) | ((rgb >> 5) & 0x07E0u) | ((rgb >> 3) & 0x001Fu);
+    else
+        return ((rgb >> 9) & 0x7C00u) | ((rgb >> 6) & 0x03E0u) | ((rgb >> 3) & 0x001Fu);
+}
+
+template <PixelLayout Layout>
+std::uint32_t Unpack16(std::uint32_t word) {
+    if constexpr (Layout == PixelLayout::Rgb565)
+        return (Widen5((word >> 11) & 0x1Fu) << 16) | (Widen6((word >> 5) & 0x3Fu) << 8) | Widen5(word & 0x1Fu);
+    else
+        return (Widen5((word >> 10) & 0x1Fu) << 16) | (Widen5((word >> 5) & 0x1Fu) << 8) | Widen5(word & 0x1Fu);
+}
+
+template <PixelLayout Layout>
+std::uint32_t Get16(const std::uint8_t* row, int x) { return Unpack16<Layout>(Load16(row, x)); }
+template <PixelLayout Layout>
+void Set16(std::uint8_t* row, int x, std::uint32_t value) { Store16(row, x, Pack16<Layout>(value)); }
+template <PixelLayout Layout>
+void Fill16(std::uint8_t* row, int begin, int end, std::uint32_t value) {
+    const std::uint32_t word = Pack16<Layout>(value);
+    for (int x = begin; x < end; ++x) Store16(row, x, word);
+}
+
 // ---- 24 bits: blue, green, red ---------------------------------------------
 std::uint32_t Get24(const std::uint8_t* row, int x) {
     const std::uint8_t* p = row + 3 * x;
@@ -96,23 +141,42 @@ void WriteEach(std::uint8_t* row, int x, int count, const std::uint32_t* in) {
     for (int i = 0; i < count; ++i) Set(row, x + i, in[i]);
 }
 
-constexpr PixelFormat kFormat1{1, Get1, Set1, Fill1, ReadEach<Get1>, WriteEach<Set1>};
-constexpr PixelFormat kFormat4{4, Get4, Set4, Fill4, ReadEach<Get4>, WriteEach<Set4>};
-constexpr PixelFormat kFormat8{8, Get8, Set8, Fill8, Read8, Write8};
-constexpr PixelFormat kFormat24{24, Get24, Set24, Fill24, ReadEach<Get24>, WriteEach<Set24>};
-constexpr PixelFormat kFormat32{32, Get32, Set32, Fill32, Read32, Write32};
+constexpr PixelLayout kStandard = PixelLayout::Standard;
+constexpr PixelLayout k565 = PixelLayout::Rgb565;
+constexpr std::array<std::uint32_t, 3> kNoMasks{0, 0, 0};
+constexpr std::array<std::uint32_t, 3> kMasks555{0x7C00, 0x03E0, 0x001F};
+constexpr std::array<std::uint32_t, 3> kMasks565{0xF800, 0x07E0, 0x001F};
+constexpr std::array<std::uint32_t, 3> kMasks888{0xFF0000, 0x00FF00, 0x0000FF};
+
+constexpr PixelFormat kFormat1{1, kStandard, kNoMasks, Get1, Set1, Fill1, ReadEach<Get1>, WriteEach<Set1>};
+constexpr PixelFormat kFormat4{4, kStandard, kNoMasks, Get4, Set4, Fill4, ReadEach<Get4>, WriteEach<Set4>};
+constexpr PixelFormat kFormat8{8, kStandard, kNoMasks, Get8, Set8, Fill8, Read8, Write8};
+constexpr PixelFormat kFormat555{16, kStandard, kMasks555, Get16<kStandard>, Set16<kStandard>, Fill16<kStandard>,
+                                 ReadEach<Get16<kStandard>>, WriteEach<Set16<kStandard>>};
+constexpr PixelFormat kFormat565{16, k565, kMasks565, Get16<k565>, Set16<k565>, Fill16<k565>, ReadEach<Get16<k565>>,
+                                 WriteEach<Set16<k565>>};
+constexpr PixelFormat kFormat24{24, kStandard, kMasks888, Get24, Set24, Fill24, ReadEach<Get24>, WriteEach<Set24>};
+constexpr PixelFormat kFormat32{32, kStandard, kMasks888, Get32, Set32, Fill32, Read32, Write32};
 
 }  // namespace
 
-const PixelFormat* PixelFormatFor(int bitsPerPixel) {
+const PixelFormat* PixelFormatFor(int bitsPerPixel, PixelLayout layout) {
+    if (layout == PixelLayout::Rgb565) return bitsPerPixel == 16 ? &kFormat565 : nullptr;
     switch (bitsPerPixel) {
         case 1: return &kFormat1;
         case 4: return &kFormat4;
         case 8: return &kFormat8;
+        case 16: return &kFormat555;
         case 24: return &kFormat24;
         case 32: return &kFormat32;
         default: return nullptr;
     }
+}
+
+const PixelFormat* PixelFormatWithMasks(int bitsPerPixel, const std::array<std::uint32_t, 3>& masks) {
+    for (const PixelFormat* format : {&kFormat555, &kFormat565, &kFormat32})
+        if (format->bitsPerPixel == bitsPerPixel && format->masks == masks) return format;
+    return nullptr;
 }
 
 std::ptrdiff_t DibRowBytes(int width, int bitsPerPixel) {

@@ -6,6 +6,9 @@
 //   its window's client surface.
 // - DIB sections hold 1, 4 or 8 bits per pixel with a colour table, or 24 or
 //   32 bits of direct colour.
+// - 16-bit DIB sections (5-5-5, or 5-6-5 through BI_BITFIELDS) are direct
+//   colour too: a colour keeps the high bits of each component, and reads
+//   back with them repeated in the low bits, as GetPixel does on Windows.
 // - A colour is a COLORREF (0x00BBGGRR) or PALETTEINDEX(i) (0x01000000 + i).
 //   On an indexed bitmap PALETTEINDEX(i) stores index i itself (modulo the
 //   table size), so a later change of entry i recolours what was drawn with
@@ -151,22 +154,56 @@ struct BITMAP {
 };
 
 inline constexpr DWORD BI_RGB = 0;
+// Three DWORD masks (red, green, blue) follow the header, in place of
+// bmiColors[0..2].
 inline constexpr DWORD BI_BITFIELDS = 3;
 inline constexpr UINT DIB_RGB_COLORS = 0;
 
-// A DIB section of 1, 4, 8, 24 or 32 bits per pixel. Indexed depths take
+// A DIB section of 1, 4, 8, 16, 24 or 32 bits per pixel. Indexed depths take
 // biClrUsed entries from the colour table (all 2^bits when 0); the rest are
-// black. Pixels start at zero. `bits` receives the pixel address if given.
+// black. BI_RGB at 16 bits is 5-5-5; BI_BITFIELDS takes 16 bits with masks
+// 0xF800/0x07E0/0x001F (5-6-5) or 0x7C00/0x03E0/0x001F (5-5-5), and 32 bits
+// with 0xFF0000/0x00FF00/0x0000FF; other masks or depths are refused.
+// Pixels start at zero. `bits` receives the pixel address if given.
 // NULL for a bad header, depth, size (more than 32767 in either direction or
 // 0), usage other than DIB_RGB_COLORS, or a section handle.
 HBITMAP CreateDIBSection(HDC dc, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section, DWORD offset);
 // A DIB section of the format of the bitmap selected in a memory DC (with a
-// copy of its colour table), or a 32-bit one for a window or screen DC.
+// copy of its colour table, or its 16-bit layout), or a 32-bit one for a
+// window or screen DC.
 HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height);
 // Sets colour-table entries of the indexed DIB selected in the memory DC.
 // Entries written; 0 on failure.
 UINT SetDIBColorTable(HDC dc, UINT start, UINT count, const RGBQUAD* colours);
 UINT GetDIBColorTable(HDC dc, UINT start, UINT count, RGBQUAD* colours);
+
+// ---- DIB bits --------------------------------------------------------------
+// Scan lines are numbered from the bottom of the image `info` describes
+// (|biHeight| rows, its top row on the bitmap's top row), in either
+// orientation; the buffer holds `lines` rows from scan line `start`, bottom
+// one first when biHeight > 0, top one first when biHeight < 0, each padded
+// to 32 bits. The buffer's format is the bitmap's own depth (raw indices,
+// or packed pixels; BI_BITFIELDS answers with the bitmap's masks) or any
+// direct one (16, 24, 32 bits: colours, through the colour table of an
+// indexed bitmap). Columns are copied up to the narrower of the two widths.
+// Only DIB_RGB_COLORS. Whether the bitmap is selected in a DC or not.
+//
+// Copies scan lines out and returns how many came from the bitmap; rows of
+// the request below the bitmap, and columns right of it, come out zero.
+// With bits == NULL: biBitCount 0 fills in the header (width, height,
+// depth, BI_BITFIELDS for 16 and 32 bits, image size) and returns the
+// height; a supported biBitCount fills in the image size and the colour
+// table (indexed) or masks (BI_BITFIELDS) and returns 1. 0 for a bad DC,
+// bitmap or header, another format, or a start at or beyond |biHeight|.
+int GetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, void* bits, BITMAPINFO* info, UINT usage);
+// Copies scan lines in (a direct buffer into an indexed bitmap stores each
+// colour's nearest colour-table entry; an indexed one of the bitmap's depth
+// its indices as they are, whatever colour table `info` carries). Returns
+// the scan lines taken from the buffer, which ends at the image's top even
+// when `lines` reaches past it. 0 for a bad bitmap (or the stock one), DC
+// (NULL is allowed), header or format, a null buffer, or a start at or
+// beyond |biHeight|.
+int SetDIBits(HDC dc, HBITMAP bitmap, UINT start, UINT lines, const void* bits, const BITMAPINFO* info, UINT usage);
 
 // ---- Regions -------------------------------------------------------------
 inline constexpr int REGION_ERROR = 0;  // Windows' ERROR
@@ -190,8 +227,19 @@ COLORREF GetPixel(HDC dc, int x, int y);
 BOOL SetPixelV(HDC dc, int x, int y, COLORREF colour);
 
 inline constexpr DWORD SRCCOPY = 0x00CC0020;
-// Copies a block; only SRCCOPY is supported. Converts through the source's
-// colour table or palette; clipped to both surfaces and the target's clip
+inline constexpr DWORD SRCINVERT = 0x00660046;   // D ^ S
+inline constexpr DWORD SRCPAINT = 0x00EE0086;    // D | S
+inline constexpr DWORD SRCAND = 0x008800C6;      // D & S
+inline constexpr DWORD NOTSRCCOPY = 0x00330008;  // ~S
+inline constexpr DWORD BLACKNESS = 0x00000042;   // all bits clear
+inline constexpr DWORD WHITENESS = 0x00FF0062;   // all bits set
+inline constexpr DWORD DSTINVERT = 0x00550009;   // ~D
+// Copies a block, combined with what is there by the raster operation.
+// Converts through the source's colour table or palette as SRCCOPY does;
+// between indexed bitmaps of one depth the operation works on the indices,
+// otherwise on the target's values (RGB, or colour-table indices), masked
+// to the target's bits. BLACKNESS, WHITENESS and DSTINVERT take no source
+// (its DC is not looked at). Clipped to both surfaces and the target's clip
 // region. FALSE for bad DCs or another raster operation.
 BOOL BitBlt(HDC target, int x, int y, int width, int height, HDC source, int sourceX, int sourceY, DWORD rop);
 

@@ -83,7 +83,7 @@ TEST(BitBlt, OddSizesAndOperations) {
     EXPECT_EQ(BitBlt(window.dc(), 0, 0, INT_MAX, INT_MAX, canvas.dc(), INT_MIN, INT_MIN, SRCCOPY), TRUE);
     EXPECT_EQ(BitBlt(window.dc(), INT_MAX, INT_MAX, INT_MAX, INT_MAX, canvas.dc(), 0, 0, SRCCOPY), TRUE);
     EXPECT_EQ(Picture(window, 2, 2), "..\n..\n");
-    EXPECT_EQ(BitBlt(window.dc(), 0, 0, 2, 2, canvas.dc(), 0, 0, 0x00EE0086 /* SRCPAINT */), FALSE);
+    EXPECT_EQ(BitBlt(window.dc(), 0, 0, 2, 2, canvas.dc(), 0, 0, 0x00C000CA /* MERGECOPY */), FALSE);
     EXPECT_EQ(Picture(window, 2, 2), "..\n..\n");
     EXPECT_EQ(BitBlt(window.dc(), 0, 0, INT_MAX, INT_MAX, canvas.dc(), 0, 0, SRCCOPY), TRUE);
     EXPECT_EQ(Picture(window, 2, 2), "RR\nRR\n");
