@@ -129,8 +129,10 @@ bool CreateSurfaces(win::HWND window) {
     }
     // 6. No page goes into CanvasDC yet: OpenGraphics selects page 0. A
     // canvas that cannot be made fails the window rather than leaving it
-    // open with nothing to draw on.
-    if (!CreateCanvasPages()) {
+    // open with nothing to draw on; a window the system made without a
+    // client area (on a screen too small for any) has no canvas to make.
+    const bool emptyClient = GraphState.MaxX < 0 || GraphState.MaxY < 0;
+    if (!CreateCanvasPages() && !emptyClient) {
         ReleasePartialSurfaces();
         return false;
     }
