@@ -8,6 +8,7 @@
 #include <lumenbox/graph.h>
 #include <lumenbox/win/gdi.h>
 #include <lumenbox/win/probes.h>
+#include <lumenbox/win/user.h>
 
 namespace lumenbox::robustness {
 namespace {
@@ -23,16 +24,21 @@ protected:
     void TearDown() override {
         if (IsGraphOpen()) CloseGraphics();
         headless::Reset();
+        GraphState.ScreenWidth = win::GetSystemMetrics(win::SM_CXSCREEN);
+        GraphState.ScreenHeight = win::GetSystemMetrics(win::SM_CYSCREEN);
     }
     static void Open(std::int16_t kind, std::int16_t size) { OpenGraphics(kind, size, "found fault"); }
 };
 
-// Size 13 gives an empty client area. Its close recorded a view area ending
-// at column -1, which the next open's OpenGL switch then restored, and that
-// open reported -7.
+// A system-sized window on a one-pixel screen has an empty client area. Its
+// close recorded a view area ending at column -1, which the next open's
+// OpenGL switch then restored, and that open reported -7.
 TEST_F(FoundFaultTest, AnEmptyWindowOpensAgainWithoutARefusal) {
+    headless::SetScreen(1, 1, 32);
+    GraphState.ScreenWidth = win::GetSystemMetrics(win::SM_CXSCREEN);
+    GraphState.ScreenHeight = win::GetSystemMetrics(win::SM_CYSCREEN);
     for (int round = 0; round < 3; ++round) {
-        Open(1, 13);
+        Open(1, 10);
         ASSERT_TRUE(IsGraphOpen());
         EXPECT_EQ(GraphState.GraphStatus, StatusOk) << "open " << round;
         SelectGLTarget(true);
