@@ -48,4 +48,15 @@ bool ArcSweep::Contains(std::int64_t x, std::int64_t y) const {
     return Cross(d, end_) >= 0;
 }
 
+bool ArcSweep::Before(std::int64_t ax, std::int64_t ay, std::int64_t bx, std::int64_t by) const {
+    const Direction a = From(ax, ay);
+    const Direction b = From(bx, by);
+    if (IsZero(b)) return false;
+    if (IsZero(a)) return true;
+    const int halfA = HalfOf(a);
+    const int halfB = HalfOf(b);
+    if (halfA != halfB) return halfA < halfB;
+    return Cross(a, b) > 0;
+}
+
 }  // namespace lumenbox::win::detail

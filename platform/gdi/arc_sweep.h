@@ -23,6 +23,9 @@ public:
 
     bool Full() const { return full_; }
     bool Contains(std::int64_t x, std::int64_t y) const;
+    // Whether the direction of pixel a lies before that of pixel b, turning
+    // counter-clockwise from the start radial (the centre comes first).
+    bool Before(std::int64_t ax, std::int64_t ay, std::int64_t bx, std::int64_t by) const;
 
     // Twice the centre's coordinates.
     std::int64_t CentreX2() const { return centreX2_; }

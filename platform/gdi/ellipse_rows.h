@@ -62,6 +62,12 @@ public:
     explicit EllipseRows(const Box& box);
 
     const Box& Bounds() const { return box_; }
+    // The centre column, or the left and right of the two middle ones; the
+    // centre row, or the upper and lower of the two middle ones.
+    std::int64_t CentreLeft() const { return centreLeft_; }
+    std::int64_t CentreRight() const { return centreRight_; }
+    std::int64_t CentreTop() const { return centreTop_; }
+    std::int64_t CentreBottom() const { return centreBottom_; }
 
     // The filled pixels of row y; empty outside the ellipse.
     RowExtent Filled(std::int64_t y) const;

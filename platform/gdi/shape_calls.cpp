@@ -6,6 +6,7 @@
 #include "platform/gdi/brush_fills.h"
 #include "platform/gdi/brush_spans.h"
 #include "platform/gdi/curve_cover.h"
+#include "platform/gdi/curve_dashes.h"
 #include "platform/gdi/drawing_call.h"
 #include "platform/gdi/pen_strokes.h"
 
@@ -102,10 +103,20 @@ BOOL DrawCurve(HDC handle, CurveKind kind, int left, int top, int right, int bot
         PenStroke stroke(target, dc);
         std::optional<ArcSweep> sweep;
         if (ends) sweep.emplace(box, ends[0], ends[1]);
+        const ArcSweep* radials = sweep ? &*sweep : nullptr;
+        const PenInk& ink = stroke.Ink();
+        const bool dashed = ink.kind == PenKind::Cosmetic && !ink.dashes.Solid();
+        // A dashed outline covers the pixels a solid one would: the brush
+        // keeps off them either way.
+        PenInk solid = ink;
+        solid.dashes = DashPattern{};
         CurveCover cover;
-        if (!CoverCurve(kind, box, stroke.Ink(), sweep ? &*sweep : nullptr, target.visible, cover)) return FALSE;
+        if (!CoverCurve(kind, box, dashed ? solid : ink, radials, target.visible, cover)) return FALSE;
         PaintBrushSpans(target, dc, cover.brush);
-        stroke.PaintCovered(cover.pen);
+        if (dashed)
+            DashCurve(stroke, kind, box, radials, target.visible);
+        else
+            stroke.PaintCovered(cover.pen);
         return TRUE;
     });
 }

@@ -446,6 +446,62 @@ TEST(Pie, AWiderSweepKeepsTheOtherQuarterEmpty) {
     EXPECT_EQ(IndexAt(shape.canvas, 11, 3, 3), 2u);
 }
 
+// Dashed outlines run their pattern counter-clockwise: an ellipse from its
+// rightmost pixel on the centre row, an arc from its start, a pie on along
+// its radii. Dots: 3 on (the pen, 1), 3 off (the background, 3).
+struct DottedCanvas : ShapeCanvas {
+    DottedCanvas() : ShapeCanvas(11, 11, PS_DOT) { SetBkColor(dc(), PALETTEINDEX(3)); }
+};
+
+TEST(DashedCurves, AnEllipseStartsAtAngleZero) {
+    DottedCanvas shape;
+    SelectObject(shape.dc(), GetStockObject(NULL_BRUSH));
+    Ellipse(shape.dc(), 0, 0, 11, 11);
+    EXPECT_EQ(shape.Drawn(), Rows({"...31113...",
+                                   "..3.....3..",
+                                   ".3.......3.",
+                                   "1.........1",
+                                   "1.........1",
+                                   "1.........1",
+                                   "3.........3",
+                                   "3.........1",
+                                   ".3.......1.",
+                                   "..1.....1..",
+                                   "...11333..."}));
+}
+
+TEST(DashedCurves, AnArcStartsAtItsStartRadial) {
+    DottedCanvas shape;
+    Arc(shape.dc(), 0, 0, 11, 11, 5, 0, 0, 5);  // from up to left
+    EXPECT_EQ(shape.Drawn(), Rows({"...111.....",
+                                   "..3........",
+                                   ".3.........",
+                                   "3..........",
+                                   "1..........",
+                                   "1..........",
+                                   "...........",
+                                   "...........",
+                                   "...........",
+                                   "...........",
+                                   "..........."}));
+}
+
+TEST(DashedCurves, APieRunsOnAlongItsRadii) {
+    DottedCanvas shape;
+    Pie(shape.dc(), 0, 0, 11, 11, 11, 5, 5, 0);
+    EXPECT_EQ(shape.Drawn(), Rows({".....113...",
+                                   ".....3223..",
+                                   ".....32223.",
+                                   ".....322221",
+                                   ".....122221",
+                                   ".....113331",
+                                   "...........",
+                                   "...........",
+                                   "...........",
+                                   "...........",
+                                   "..........."}));
+}
+
 // ---- Polygon --------------------------------------------------------------------
 
 TEST(Polygon, TheInteriorKeepsLeftAndTopEdgesOnly) {
