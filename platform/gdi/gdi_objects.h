@@ -146,6 +146,7 @@ struct DeviceContext final : GdiObject {
     COLORREF backgroundColour = RGB(255, 255, 255);
     COLORREF textColour = RGB(0, 0, 0);
     int rop2 = R2_COPYPEN;
+    int polyFillMode = ALTERNATE;
     UINT textAlign = TA_LEFT | TA_TOP | TA_NOUPDATECP;
     int characterExtra = 0;
     int breakExtra = 0;

@@ -1,10 +1,43 @@
 // Single pixels. GetPixel runs tens of thousands of times a frame: one
-// mutex, one lookup, no allocation.
+// mutex, one lookup, no allocation. SetPixel and SetPixelV combine the colour
+// with the pixel under the DC's raster operation, as Windows does; a caller
+// that wants the plain colour keeps R2_COPYPEN.
 #include "platform/gdi/draw_target.h"
+#include "platform/gdi/raster_ops.h"
 
 namespace lumenbox::win {
 
 using namespace detail;
+
+namespace {
+
+constexpr COLORREF kSetPixelFailed = static_cast<COLORREF>(-1);
+
+// Writes one pixel under the DC's ROP2; `shown` receives the COLORREF the
+// pixel shows afterwards (or, on the screen DC, which keeps nothing, the
+// colour it would have drawn). False outside the visible area. GDI mutex
+// held.
+bool WritePixel(DeviceContext& dc, int x, int y, COLORREF colour, COLORREF& shown) {
+    DrawTarget target;
+    if (!TargetOf(dc, target)) {
+        target.palette = dc.palette;  // a direct target: PALETTEINDEX means a palette entry
+        shown = ColorrefFromRgb(PixelValueOf(target, colour));
+        return true;
+    }
+    if (!target.Contains(x, y)) return false;
+    const std::uint32_t pen = PixelValueOf(target, colour);
+    const Rop2Writer writer(target, dc.rop2);
+    std::uint32_t result;
+    {
+        SurfacePixelsLock pixels(target.surface, true);
+        result = writer.Result(x, y, pen);
+        target.view.format->set(target.view.Row(y), x, result);
+    }
+    shown = ColorrefOfPixel(target, result);
+    return true;
+}
+
+}  // namespace
 
 COLORREF GetPixel(HDC handle, int x, int y) {
     GdiLock lock;
@@ -19,17 +52,19 @@ COLORREF GetPixel(HDC handle, int x, int y) {
     return ColorrefOfPixel(target, value);
 }
 
+COLORREF SetPixel(HDC handle, int x, int y, COLORREF colour) {
+    GdiLock lock;
+    DeviceContext* dc = Find<DeviceContext>(handle);
+    COLORREF shown = 0;
+    if (!dc || !WritePixel(*dc, x, y, colour, shown)) return kSetPixelFailed;
+    return shown;
+}
+
 BOOL SetPixelV(HDC handle, int x, int y, COLORREF colour) {
     GdiLock lock;
     DeviceContext* dc = Find<DeviceContext>(handle);
-    if (!dc) return FALSE;
-    DrawTarget target;
-    // The screen DC accepts drawing and keeps none of it.
-    if (!TargetOf(*dc, target)) return TRUE;
-    if (!target.Contains(x, y)) return FALSE;
-    const std::uint32_t value = PixelValueOf(target, colour);
-    SurfacePixelsLock pixels(target.surface, true);
-    target.view.format->set(target.view.Row(y), x, value);
+    COLORREF shown = 0;
+    if (!dc || !WritePixel(*dc, x, y, colour, shown)) return FALSE;
     return TRUE;
 }
 

@@ -225,6 +225,10 @@ int GetClipBox(HDC dc, RECT* box);
 // CLR_INVALID outside the bitmap or the clip region, or for a bad DC.
 COLORREF GetPixel(HDC dc, int x, int y);
 BOOL SetPixelV(HDC dc, int x, int y, COLORREF colour);
+// SetPixelV and SetPixel combine the colour with the pixel under the DC's
+// raster operation (SetROP2); R2_COPYPEN writes it plainly. SetPixel returns
+// the colour the pixel shows afterwards, (COLORREF)-1 on failure.
+COLORREF SetPixel(HDC dc, int x, int y, COLORREF colour);
 
 inline constexpr DWORD SRCCOPY = 0x00CC0020;
 inline constexpr DWORD SRCINVERT = 0x00660046;   // D ^ S
@@ -291,6 +295,61 @@ struct LOGPEN {
 
 // NULL for a style above PS_INSIDEFRAME.
 HPEN CreatePenIndirect(const LOGPEN* pen);
+
+// ---- Lines and shapes ----------------------------------------------------
+// Pens: width 0 or 1 draws one pixel per step along the major axis (a
+// 45-degree line lights one pixel per row), PS_DASH 18 on 6 off, PS_DOT 3/3,
+// PS_DASHDOT 9,6,3,6, PS_DASHDOTDOT 9,3,3,3,3,3 pixels, the pattern running
+// on along a polyline, gaps in the background colour when the background
+// mode is OPAQUE and untouched when TRANSPARENT. Wider pens draw solid,
+// centred, with round ends and joins, each pixel once per call. PS_NULL
+// draws nothing. The pen combines with the pixels under the DC's ROP2.
+// Everything is clipped to the bitmap or surface and the clip region.
+
+// From the current position up to, not including, (x, y); the current
+// position moves there. FALSE for a bad DC.
+BOOL LineTo(HDC dc, int x, int y);
+// Segments through the points, each without its end point, so shared
+// vertices are drawn once and the last point not at all. The current
+// position is neither used nor moved. FALSE for fewer than 2 points.
+BOOL Polyline(HDC dc, const POINT* points, int count);
+
+// The shapes take the box (left, top)-(right, bottom) with the right and
+// bottom edges excluded (Ellipse(0, 0, 11, 11) lights columns 0 to 10);
+// reversed corners are swapped. The interior is painted with the DC's brush
+// (copied, tiled from device (0, 0); BS_NULL leaves it), the outline with the
+// pen over it. A PS_INSIDEFRAME pen keeps a wide outline inside the box.
+BOOL Rectangle(HDC dc, int left, int top, int right, int bottom);
+BOOL Ellipse(HDC dc, int left, int top, int right, int bottom);
+// Part of the ellipse's outline, counter-clockwise as seen on the screen,
+// from the radial through (xStart, yStart) to the radial through (xEnd,
+// yEnd); equal radials give the whole ellipse.
+BOOL Arc(HDC dc, int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd);
+// The arc with the two radii to the centre, the wedge filled.
+BOOL Pie(HDC dc, int left, int top, int right, int bottom, int xStart, int yStart, int xEnd, int yEnd);
+
+inline constexpr int ALTERNATE = 1;
+inline constexpr int WINDING = 2;
+// A closed polygon: the interior is every pixel whose own point lies inside
+// (a point on a left or top edge counts, one on a right or bottom edge does
+// not), under the DC's fill mode; the outline is the closed polyline. FALSE
+// for fewer than 2 points.
+BOOL Polygon(HDC dc, const POINT* points, int count);
+// ALTERNATE (even-odd, a new DC's mode) or WINDING (non-zero). Set returns
+// the previous mode, 0 for a bad DC or mode.
+int SetPolyFillMode(HDC dc, int mode);
+int GetPolyFillMode(HDC dc);
+
+// ---- Flood fill ----------------------------------------------------------
+inline constexpr UINT FLOODFILLBORDER = 0;
+inline constexpr UINT FLOODFILLSURFACE = 1;
+// Fills with the DC's brush the 4-connected area around (x, y): up to pixels
+// of `colour` (FLOODFILLBORDER), or made of pixels of `colour`
+// (FLOODFILLSURFACE). Colours are compared as stored pixel values, so
+// PALETTEINDEX(i) on an indexed bitmap means index i. FALSE for a bad DC or
+// type, a seed outside the visible area, on the border colour (BORDER) or
+// not of the colour (SURFACE).
+BOOL ExtFloodFill(HDC dc, int x, int y, COLORREF colour, UINT type);
 
 // ---- Fonts ---------------------------------------------------------------
 inline constexpr int LF_FACESIZE = 32;

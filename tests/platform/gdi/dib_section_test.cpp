@@ -169,11 +169,13 @@ TEST(Pixels, GetPixelIsInvalidOutsideTheBitmapOrClip) {
     EXPECT_EQ(GetPixel(canvas.dc(), 0, 0), RGB(0, 0, 0)) << "the clipped SetPixelV changed nothing";
 }
 
-TEST(Pixels, SetPixelIgnoresTheRop) {
+// SetPixelV combines under the ROP2 as Windows does: R2_NOT inverts the
+// black pixel whatever the colour.
+TEST(Pixels, SetPixelTakesTheRop) {
     DibCanvas canvas(1, 1, 32);
     SetROP2(canvas.dc(), R2_NOT);
     SetPixelV(canvas.dc(), 0, 0, RGB(5, 6, 7));
-    EXPECT_EQ(GetPixel(canvas.dc(), 0, 0), RGB(5, 6, 7));
+    EXPECT_EQ(GetPixel(canvas.dc(), 0, 0), RGB(255, 255, 255));
 }
 
 TEST(Pixels, WindowSurfacePixels) {
