@@ -44,7 +44,18 @@ LOGFONTA DescriptionOf(const std::string& family) {
     return font;
 }
 
-constexpr TEXTMETRICA kMetrics{16, 13, 3, 7, 14, 400};
+// What every family reports when enumerated: the metrics of a 16-pixel
+// cell, whatever the face. Programs only ask whether a family exists.
+constexpr TEXTMETRICA kMetrics = [] {
+    TEXTMETRICA metrics{};
+    metrics.tmHeight = 16;
+    metrics.tmAscent = 13;
+    metrics.tmDescent = 3;
+    metrics.tmAveCharWidth = 7;
+    metrics.tmMaxCharWidth = 14;
+    metrics.tmWeight = FW_NORMAL;
+    return metrics;
+}();
 
 bool LiveDc(HDC dc) {
     GdiLock lock;
