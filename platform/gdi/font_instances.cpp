@@ -253,7 +253,10 @@ private:
         const FT_UInt index = FT_Get_Char_Index(face_, UnicodeOfWindows1252(character));
         if (FT_Load_Glyph(face_, index, FT_LOAD_NO_BITMAP | FT_LOAD_TARGET_MONO) != 0) return glyph;
         FT_GlyphSlot slot = face_->glyph;
-        glyph.advance = static_cast<int>((slot->metrics.horiAdvance + 32) >> 6);
+        // The designed advance rounded, not the hinted one: the installed
+        // faces are metric-compatible with Windows' in their designed
+        // widths, while their own hinting narrows some glyphs at small sizes.
+        glyph.advance = static_cast<int>((slot->linearHoriAdvance + 0x8000) >> 16);
         if (slot->format != FT_GLYPH_FORMAT_OUTLINE) return glyph;
         // Emboldening and shearing happen upright, before the turn.
         if (embolden_) {
@@ -301,10 +304,8 @@ private:
     Glyph blank_;
 };
 
-std::unique_ptr<FontInstance> MakeInstance(const LOGFONTA& font, TextTurn turn) {
-    const bool bold = font.lfWeight >= FW_SEMIBOLD;
+std::unique_ptr<FontInstance> InstanceOf(const ResolvedFace& resolved, const LOGFONTA& font, TextTurn turn) {
     const bool italic = font.lfItalic != 0;
-    const ResolvedFace resolved = ResolveFace(font.lfFaceName, bold, italic);
     FT_Size size = nullptr;
     if (!resolved.face || FT_New_Size(resolved.face, &size) != 0) return std::make_unique<BlankInstance>(font.lfHeight, turn);
     const DesignMetrics design = DesignOf(resolved.face);
@@ -379,6 +380,10 @@ TextTurn TextTurn::Of(long escapement) {
     return turn;
 }
 
+std::unique_ptr<FontInstance> MakeInstance(const ResolvedFace& resolved, const LOGFONTA& font) {
+    return InstanceOf(resolved, font, TextTurn::Of(font.lfEscapement));
+}
+
 FontInstance& InstanceFor(const LOGFONTA& font) {
     InstanceCache& cache = Cache();
     const TextTurn turn = TextTurn::Of(font.lfEscapement);
@@ -387,7 +392,8 @@ FontInstance& InstanceFor(const LOGFONTA& font) {
     auto found = cache.instances.find(key);
     if (found == cache.instances.end()) {
         if (cache.instances.size() >= kInstanceLimit) cache.instances.clear();
-        found = cache.instances.emplace(key, MakeInstance(font, turn)).first;
+        const ResolvedFace resolved = ResolveFace(font.lfFaceName, key.bold, key.italic);
+        found = cache.instances.emplace(key, InstanceOf(resolved, font, turn)).first;
     }
     cache.lastKey = key;
     cache.last = found->second.get();

@@ -15,6 +15,8 @@
 
 #include <lumenbox/win/gdi.h>
 
+#include "platform/gdi/font_faces.h"
+
 namespace lumenbox::win::detail {
 
 // Pixels [begin, end) of row y, relative to the glyph's origin on the
@@ -80,5 +82,10 @@ protected:
 
 // The instance that draws a logical font. GDI mutex held.
 FontInstance& InstanceFor(const LOGFONTA& font);
+
+// A new instance of a resolved face at the font's size and escapement,
+// emboldened and sheared as `resolved` says (a null face draws nothing).
+// GDI mutex held.
+std::unique_ptr<FontInstance> MakeInstance(const ResolvedFace& resolved, const LOGFONTA& font);
 
 }  // namespace lumenbox::win::detail
