@@ -1,5 +1,7 @@
-// Fonts are descriptions only; which families exist is the display's
-// knowledge (the standard faces plus what fontconfig finds).
+// Font objects and the families on offer. A font object is its description;
+// font_instances.cpp makes it real when text is drawn or measured. Which
+// families exist is the display's knowledge (the standard faces plus what
+// fontconfig finds), so that a test display can take one away.
 #include <algorithm>
 #include <cctype>
 #include <cstring>

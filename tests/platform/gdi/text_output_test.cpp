@@ -386,16 +386,6 @@ TEST(TextOutput, DxGivesEveryCharacterItsOwnAdvance) {
     EXPECT_EQ(position.x, 40);
 }
 
-TEST(TextOutput, CharacterExtraWidensTheDrawnCellAsTheExtent) {
-    TextCanvas canvas;
-    SetBkMode(canvas.dc(), OPAQUE);
-    SelectedFont font(canvas.dc(), FontSpec{"Arial", 16});
-    const SIZE plain = ExtentOf(canvas.dc(), "Hello");
-    SetTextCharacterExtra(canvas.dc(), 3);
-    ASSERT_TRUE(Draw(canvas.dc(), 2, 2, "Hello"));
-    EXPECT_EQ(canvas.Touched().box.right, 2 + plain.cx + 15) << canvas.Show();
-}
-
 TEST(TextOutput, TextColourIsStoredAsItsPaletteIndexWhateverTheRop2) {
     TextCanvas canvas;
     Fill(canvas.dc(), 0, 0, kWidth, kHeight, PALETTEINDEX(kInk));
