@@ -6,7 +6,8 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config libfontconfig-dev libsdl2-dev
-          libgtest-dev libgmock-dev libbenchmark-dev)
+          libgtest-dev libgmock-dev libbenchmark-dev
+          libfreetype-dev fonts-liberation2 fonts-dejavu-core)
 for option in "$@"; do
   case "$option" in
     --tests) packages+=(xvfb x11-utils xdotool imagemagick tmux) ;;

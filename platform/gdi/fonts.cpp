@@ -1,5 +1,7 @@
-// Fonts are descriptions only; which families exist is the display's
-// knowledge (the standard faces plus what fontconfig finds).
+// Font objects and the families on offer. A font object is its description;
+// font_instances.cpp makes it real when text is drawn or measured. Which
+// families exist is the display's knowledge (the standard faces plus what
+// fontconfig finds), so that a test display can take one away.
 #include <algorithm>
 #include <cctype>
 #include <cstring>
@@ -44,7 +46,18 @@ LOGFONTA DescriptionOf(const std::string& family) {
     return font;
 }
 
-constexpr TEXTMETRICA kMetrics{16, 13, 3, 7, 14, 400};
+// What every family reports when enumerated: the metrics of a 16-pixel
+// cell, whatever the face. Programs only ask whether a family exists.
+constexpr TEXTMETRICA kMetrics = [] {
+    TEXTMETRICA metrics{};
+    metrics.tmHeight = 16;
+    metrics.tmAscent = 13;
+    metrics.tmDescent = 3;
+    metrics.tmAveCharWidth = 7;
+    metrics.tmMaxCharWidth = 14;
+    metrics.tmWeight = FW_NORMAL;
+    return metrics;
+}();
 
 bool LiveDc(HDC dc) {
     GdiLock lock;

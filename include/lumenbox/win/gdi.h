@@ -372,14 +372,46 @@ struct LOGFONTA {
     char lfFaceName[LF_FACESIZE];
 };
 
+// Windows' TEXTMETRICA, field for field.
 struct TEXTMETRICA {
-    LONG tmHeight;
+    LONG tmHeight;  // cell height: ascent + descent
     LONG tmAscent;
     LONG tmDescent;
+    LONG tmInternalLeading;  // cell height less the em height
+    LONG tmExternalLeading;  // the designer's space between lines
     LONG tmAveCharWidth;
     LONG tmMaxCharWidth;
     LONG tmWeight;
+    LONG tmOverhang;
+    LONG tmDigitizedAspectX;
+    LONG tmDigitizedAspectY;
+    BYTE tmFirstChar;
+    BYTE tmLastChar;
+    BYTE tmDefaultChar;
+    BYTE tmBreakChar;
+    BYTE tmItalic;
+    BYTE tmUnderlined;
+    BYTE tmStruckOut;
+    BYTE tmPitchAndFamily;
+    BYTE tmCharSet;
 };
+
+inline constexpr LONG FW_DONTCARE = 0;
+inline constexpr LONG FW_NORMAL = 400;
+inline constexpr LONG FW_SEMIBOLD = 600;
+inline constexpr LONG FW_BOLD = 700;
+
+inline constexpr BYTE ANSI_CHARSET = 0;
+
+// tmPitchAndFamily: the low bits say what kind of font it is (TMPF_FIXED_PITCH
+// set means a *variable* pitch, as on Windows), the high nibble its family.
+inline constexpr BYTE TMPF_FIXED_PITCH = 0x01;
+inline constexpr BYTE TMPF_VECTOR = 0x02;
+inline constexpr BYTE TMPF_TRUETYPE = 0x04;
+inline constexpr BYTE FF_DONTCARE = 0x00;
+inline constexpr BYTE FF_ROMAN = 0x10;
+inline constexpr BYTE FF_SWISS = 0x20;
+inline constexpr BYTE FF_MODERN = 0x30;
 
 inline constexpr DWORD RASTER_FONTTYPE = 0x1;
 inline constexpr DWORD TRUETYPE_FONTTYPE = 0x4;
@@ -392,6 +424,45 @@ HFONT CreateFontIndirectA(const LOGFONTA* font);
 // (ignoring case), or once per family when `family` is NULL, until it
 // returns 0. Returns the callback's last result, or 1 if it was not called.
 int EnumFontFamiliesA(HDC dc, const char* family, FONTENUMPROCA callback, LPARAM data);
+
+// ---- Text ----------------------------------------------------------------
+// Text is drawn with the glyphs of the font file fontconfig chooses for the
+// selected font's face, weight and slant, one bit per pixel: every pixel is
+// the text colour or untouched (or the background colour, see below). Bytes
+// are Windows-1252 characters. Sizes: lfHeight > 0 is the cell height
+// (ascent + descent), < 0 the em height, 0 a cell height of 16; lfWidth 0 is
+// the natural width, else the average character width. lfEscapement, in
+// tenths of a degree counter-clockwise, turns the baseline and the glyphs
+// about the reference point.
+using INT = int;
+
+struct SIZE {
+    LONG cx;
+    LONG cy;
+};
+
+inline constexpr UINT ETO_OPAQUE = 2;   // fill the rectangle with the background colour first
+inline constexpr UINT ETO_CLIPPED = 4;  // clip the text to the rectangle
+
+// Draws `count` characters with the selected font and text colour, placed at
+// (x, y) (or the current position under TA_UPDATECP) as SetTextAlign says.
+// Under OPAQUE the text's cell box (its advance by the cell height) is first
+// filled with the background colour. The advance of each character grows by
+// the character extra, and the break characters (spaces) share the break
+// extra of SetTextJustification. ROP2 does not apply. Clipped to the surface
+// and the clip region. FALSE for a bad DC, count < 0, or no text with count > 0.
+BOOL TextOutA(HDC dc, int x, int y, const char* text, int count);
+// TextOutA with a rectangle (ETO_OPAQUE fills it with the background colour,
+// ETO_CLIPPED clips the text to it; both ignored without a rectangle) and
+// per-character advances `dx` (NULL: the font's own).
+BOOL ExtTextOutA(HDC dc, int x, int y, UINT options, const RECT* rect, const char* text, UINT count, const INT* dx);
+// cx: the advances of the characters with the character extra and the break
+// extra; cy: the cell height. Unrotated. FALSE for a bad DC, a null `size`,
+// count < 0, or no text with count > 0.
+BOOL GetTextExtentPoint32A(HDC dc, const char* text, int count, SIZE* size);
+// The metrics of the font selected in the DC, at its size. FALSE for a bad DC
+// or a null record.
+BOOL GetTextMetricsA(HDC dc, TEXTMETRICA* metrics);
 
 // GetObjectA: copies a LOGPEN, LOGBRUSH, LOGFONTA or BITMAP for the object
 // into `out` (at most `size` bytes); returns bytes copied, 0 on failure.
