@@ -2,6 +2,7 @@
 #include "platform/gdi/curve_cover.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "platform/gdi/line_steps.h"
@@ -105,10 +106,6 @@ void AddRadius(RowSpans& spans, POINT from, POINT to, const RECT& visible) {
         spans.Add(to.y, to.x, to.x + 1);
 }
 
-POINT NearestPixel(PointF p) {
-    return POINT{static_cast<LONG>(std::floor(p.x + 0.5)), static_cast<LONG>(std::floor(p.y + 0.5))};
-}
-
 // The radii of a pie, and the round ends of a wide arc.
 void CoverEnds(CurveKind kind, const Box& box, const PenInk& ink, const ArcSweep& sweep, const RECT& visible,
                CurveCover& cover) {
@@ -128,6 +125,14 @@ void CoverEnds(CurveKind kind, const Box& box, const PenInk& ink, const ArcSweep
 }
 
 }  // namespace
+
+POINT NearestPixel(PointF p) {
+    const auto nearest = [](double v) {
+        const double rounded = std::floor(v + 0.5);
+        return static_cast<LONG>(std::clamp(rounded, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
+    };
+    return POINT{nearest(p.x), nearest(p.y)};
+}
 
 PointF ArcEndPoint(const Box& box, const PenInk& ink, const ArcSweep& sweep, ArcSweep::Direction direction) {
     double a = static_cast<double>(box.right - 1 - box.left) / 2;
@@ -153,6 +158,7 @@ PointF ArcEndPoint(const Box& box, const PenInk& ink, const ArcSweep& sweep, Arc
 
 bool CoverCurve(CurveKind kind, const Box& box, const PenInk& ink, const ArcSweep* sweep, const RECT& visible,
                 CurveCover& cover) {
+    if (kind == CurveKind::Arc && ink.kind == PenKind::Null) return true;  // an arc is all outline
     switch (ink.kind) {
         case PenKind::Null: CoverUnpenned(box, sweep, visible, cover); break;
         case PenKind::Cosmetic: CoverCosmetic(kind, box, sweep, visible, cover); break;
@@ -161,7 +167,6 @@ bool CoverCurve(CurveKind kind, const Box& box, const PenInk& ink, const ArcSwee
             break;
     }
     if (kind != CurveKind::Ellipse && ink.kind != PenKind::Null && sweep) CoverEnds(kind, box, ink, *sweep, visible, cover);
-    if (kind == CurveKind::Arc) cover.brush = RowSpans{};
     cover.pen.Normalise();
     cover.brush.Normalise();
     cover.brush.Subtract(cover.pen);

@@ -39,4 +39,7 @@ bool CoverCurve(CurveKind kind, const Box& box, const PenInk& ink, const ArcSwee
 // the pen's outline is centred on.
 PointF ArcEndPoint(const Box& box, const PenInk& ink, const ArcSweep& sweep, ArcSweep::Direction direction);
 
+// The pixel nearest a point, kept within the int range.
+POINT NearestPixel(PointF p);
+
 }  // namespace lumenbox::win::detail

@@ -3,7 +3,6 @@
 #include "platform/gdi/curve_dashes.h"
 
 #include <algorithm>
-#include <cmath>
 
 #include "platform/gdi/outline_walk.h"
 
@@ -79,10 +78,6 @@ void VisibleSteps(const OutlinePiece& piece, const RECT& visible, std::int64_t& 
     }
     first = std::max<std::int64_t>(first, 0);
     last = std::min(last, piece.Length() - 1);
-}
-
-POINT NearestPixel(PointF p) {
-    return POINT{static_cast<LONG>(std::floor(p.x + 0.5)), static_cast<LONG>(std::floor(p.y + 0.5))};
 }
 
 }  // namespace

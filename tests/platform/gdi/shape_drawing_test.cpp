@@ -446,6 +446,25 @@ TEST(Pie, AWiderSweepKeepsTheOtherQuarterEmpty) {
     EXPECT_EQ(IndexAt(shape.canvas, 11, 3, 3), 2u);
 }
 
+TEST(Pie, WithoutAPenFillsTheWedgeOfTheSmallerEllipse) {
+    ShapeCanvas pie(11, 11, PS_NULL);
+    Pie(pie.dc(), 0, 0, 11, 11, 11, 5, 5, 0);
+    EXPECT_EQ(pie.Drawn(), Rows({".....222...",
+                                 ".....2222..",
+                                 ".....22222.",
+                                 ".....22222.",
+                                 ".....22222.",
+                                 ".....22222.",
+                                 "...........",
+                                 "...........",
+                                 "...........",
+                                 "...........",
+                                 "..........."}));
+    ShapeCanvas arc(11, 11, PS_NULL);
+    EXPECT_EQ(Arc(arc.dc(), 0, 0, 11, 11, 11, 5, 5, 0), TRUE);
+    EXPECT_EQ(arc.Drawn(), ShapeCanvas(11, 11).Drawn()) << "an arc without a pen draws nothing";
+}
+
 // Dashed outlines run their pattern counter-clockwise: an ellipse from its
 // rightmost pixel on the centre row, an arc from its start, a pie on along
 // its radii. Dots: 3 on (the pen, 1), 3 off (the background, 3).
