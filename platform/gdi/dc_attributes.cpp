@@ -1,6 +1,7 @@
-// Drawing attributes kept per DC. The stand-in draws no lines or text, but
-// the values are stored faithfully: callers read them back and rely on the
-// previous value each setter returns.
+// Drawing attributes kept per DC: the raster operation and background that
+// lines and shapes use, the text colour, alignment and spacing that text
+// uses, and the current position. Callers also read them back and rely on
+// the previous value each setter returns.
 #include "platform/gdi/gdi_objects.h"
 
 namespace lumenbox::win {
