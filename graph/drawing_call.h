@@ -29,6 +29,31 @@ inline bool DrawingCallAllowed(const std::source_location& call = std::source_lo
 inline std::int32_t DeviceX(std::int16_t x) { return std::int32_t{x} + GraphState.ViewOriginX; }
 inline std::int32_t DeviceY(std::int16_t y) { return std::int32_t{y} + GraphState.ViewOriginY; }
 
+// Moves the current position (view-area coordinates, 32 bits) in the
+// library's state and in both device contexts.
+void PlaceCurrentPosition(std::int32_t x, std::int32_t y);
+
+// Runs `draw` with each device context drawing goes to, under DrawLock: the
+// window's first when drawing goes there, then the canvas's.
+template <class Draw>
+void DrawOnTargets(Draw draw) {
+    win::EnterCriticalSection(&GraphState.DrawLock);
+    if (GraphState.DrawToWindow) draw(GraphState.WindowDC);
+    draw(GraphState.CanvasDC);
+    win::LeaveCriticalSection(&GraphState.DrawLock);
+}
+
+// When drawing goes to the window, copies a rectangle of the canvas there
+// (device coordinates, right and bottom exclusive): for operations whose
+// result depends on what the canvas holds (a flood, a block combined with
+// the pixels under it), the window shows exactly what the canvas got. Call
+// with DrawLock held.
+inline void ShowCanvasPart(const win::RECT& part) {
+    if (!GraphState.DrawToWindow || part.right <= part.left || part.bottom <= part.top) return;
+    win::BitBlt(GraphState.WindowDC, part.left, part.top, part.right - part.left, part.bottom - part.top,
+                GraphState.CanvasDC, part.left, part.top, win::SRCCOPY);
+}
+
 // Selects a new pen, brush or font into both device contexts, then deletes
 // the object it displaced in WindowDC unless that is WindowDC's initial one.
 // The new object is in both contexts before the old one goes, so neither is

@@ -57,10 +57,14 @@ void SetViewArea(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t
 
 void SetCurrentPosition(std::int16_t x, std::int16_t y) {
     if (!DrawingCallAllowed()) return;
+    PlaceCurrentPosition(x, y);
+}
+
+void PlaceCurrentPosition(std::int32_t x, std::int32_t y) {
     GraphState.CurrentX = x;
     GraphState.CurrentY = y;
-    const std::int32_t deviceX = DeviceX(x);
-    const std::int32_t deviceY = DeviceY(y);
+    const std::int32_t deviceX = x + GraphState.ViewOriginX;
+    const std::int32_t deviceY = y + GraphState.ViewOriginY;
     win::MoveToEx(GraphState.WindowDC, deviceX, deviceY, nullptr);
     win::MoveToEx(GraphState.CanvasDC, deviceX, deviceY, nullptr);
 }

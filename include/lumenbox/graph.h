@@ -23,6 +23,7 @@
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -253,6 +254,89 @@ void SetCurrentPosition(std::int16_t x, std::int16_t y);
 void SetBackgroundColor(std::uint32_t colour);
 // Works without a window; does not touch the status.
 void SetAspectFactors(std::uint16_t x, std::uint16_t y);
+
+// ---- Drawing --------------------------------------------------------------
+// Every call below sets the status to 0 first, reports -1 and does nothing
+// without a window, draws on the draw page (and on the window when drawing
+// goes there), and is clipped as FillBar is. Lines and outlines use the pen
+// (drawing colour, line style, thickness) and the mix mode; dashes leave
+// their gaps in the background colour under an opaque mix mode (16 and up)
+// and untouched otherwise. Interiors use the fill mode and fill colour.
+
+struct Point {
+    std::int16_t x;
+    std::int16_t y;
+};
+
+// One pixel in `colour` (a colour number); the mix mode does not apply.
+void PlotPixel(std::int16_t x, std::int16_t y, std::uint32_t colour);
+// A line with both end points, every pixel once (so drawing it twice in xor
+// mode restores the canvas). The current position stays.
+void DrawLine(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2);
+// From the current position to (x, y), or by (dx, dy), both ends drawn; the
+// current position moves to the end.
+void DrawLineTo(std::int16_t x, std::int16_t y);
+void DrawLineBy(std::int16_t dx, std::int16_t dy);
+// Outline of the rectangle, corners inclusive, each corner pixel once.
+void DrawRectangle(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2);
+// An open line through the points (repeat the first to close it), shared
+// points drawn once. Fewer than 2 points: -7.
+void DrawPolygon(std::span<const Point> points);
+// Arcs and circles: angles in degrees, counter-clockwise from 3 o'clock as
+// seen on the screen; an arc whose end lies on its start's radial is a whole
+// circle. The vertical radius is radius * AspectX / AspectY. The outline's
+// extreme pixels are at exactly centre +- radius.
+void DrawArc(std::int16_t x, std::int16_t y, std::int16_t startAngle, std::int16_t endAngle, std::uint16_t radius);
+void DrawCircle(std::int16_t x, std::int16_t y, std::uint16_t radius);
+void DrawEllipse(std::int16_t x, std::int16_t y, std::uint16_t xRadius, std::uint16_t yRadius);
+// Filled shapes: the interior in the fill mode and colour, the outline with
+// the pen. Polygon interiors follow the even-odd rule; fewer than 3 points: -7.
+void PaintEllipse(std::int16_t x, std::int16_t y, std::uint16_t xRadius, std::uint16_t yRadius);
+void PaintPolygon(std::span<const Point> points);
+void PaintPieSlice(std::int16_t x, std::int16_t y, std::int16_t startAngle, std::int16_t endAngle,
+                   std::uint16_t xRadius, std::uint16_t yRadius);
+// Fills, in the fill mode and colour, the 4-connected area around (x, y)
+// bounded by pixels of colour number `border`. A seed on the border or
+// outside the view area fills nothing.
+void FloodArea(std::int16_t x, std::int16_t y, std::uint32_t border);
+
+// ---- Writing text ---------------------------------------------------------
+// Text in the current font, alignment and spacing, in the drawing colour,
+// over a box in the background colour under an opaque mix mode; the mix
+// mode's raster operation does not apply.
+
+// At the current position, which then moves to the text's end (left
+// alignment), to its start (right alignment), or stays (centred).
+void WriteText(std::string_view text);
+// At (x, y); the current position stays.
+void WriteTextAt(std::int16_t x, std::int16_t y, std::string_view text);
+// The advance and the cell height of the text in the current font and
+// spacing. 0 (and status -1) without a window.
+std::int16_t MeasureTextWidth(std::string_view text);
+std::int16_t MeasureTextHeight(std::string_view text);
+
+// ---- Pixel blocks and clearing ---------------------------------------------
+
+// A rectangle of raw canvas values, row by row: palette entry numbers in
+// palette kinds, 0x00RRGGBB in kind 9.
+struct PixelBlock {
+    std::int16_t Width = 0;
+    std::int16_t Height = 0;
+    std::vector<std::uint32_t> Pixels;
+};
+
+// The block of the draw page between the corners (inclusive). Pixels off the
+// canvas read 0. Reversed corners, or a block wider or taller than 32767:
+// an empty block and -7.
+PixelBlock CopyBlock(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2);
+// Puts the block with its top left corner at (x, y). mode: 0 copy, 1 xor,
+// 2 or, 3 and, 4 not-copy. Another mode, or Pixels not Width x Height: -7.
+void PasteBlock(std::int16_t x, std::int16_t y, const PixelBlock& block, std::uint16_t mode);
+// Fills the view area with the background colour; the current position goes
+// to (0, 0).
+void ClearViewArea();
+// The same for the whole draw page, whatever the view area.
+void ClearGraphics();
 
 }  // namespace lumenbox
 
