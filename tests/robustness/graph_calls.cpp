@@ -280,7 +280,7 @@ CallOutcome PerformGraphCall(Call call, ChoiceSource& choices, const Session& se
     case Call::BindStandardColors: return BindStandardColorsCall();
     case Call::IsGraphOpen: return IsGraphOpenCall(session);
     case Call::StatusMeaning: return StatusMeaningCall(choices);
-    default: return Made(call, std::string(CallName(call)) + ": not a drawing call", "engine fault");
+    default: return PerformDrawingCall(call, choices, session);
     }
 }
 

@@ -12,6 +12,11 @@ namespace lumenbox::robustness {
 // A drawing, palette, text or view call of <lumenbox/graph.h>.
 CallOutcome PerformGraphCall(Call call, ChoiceSource& choices, const Session& session);
 
+// A call that draws with the settings: lines, shapes, floods, text, blocks
+// and clearing, with hostile arguments (huge radii, far angles, long
+// polygons and texts, blocks larger than the canvas).
+CallOutcome PerformDrawingCall(Call call, ChoiceSource& choices, const Session& session);
+
 // A call of <lumenbox/keyboard.h> or <lumenbox/random.h>. Those that belong
 // to the window thread's side are made only in ways a program could make
 // them: the window's creation and destruction messages only while no window
