@@ -4,25 +4,12 @@
 
 #include <algorithm>
 
+#include "platform/gdi/first_where.h"
 #include "platform/gdi/outline_walk.h"
 
 namespace lumenbox::win::detail {
 
 namespace {
-
-// The first k in [lo, hi) where `holds` is true, for a predicate that is
-// false and then true; hi if it never holds.
-template <class Predicate>
-std::int64_t FirstWhere(std::int64_t lo, std::int64_t hi, Predicate holds) {
-    while (lo < hi) {
-        const std::int64_t mid = lo + (hi - lo) / 2;
-        if (holds(mid))
-            hi = mid;
-        else
-            lo = mid + 1;
-    }
-    return lo;
-}
 
 // What the first pass learns. Along the walk the angle from the arc's start
 // radial only grows, except once, where it wraps round past the start

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "platform/gdi/first_where.h"
 #include "platform/gdi/wide_arithmetic.h"
 
 namespace lumenbox::win::detail {
@@ -32,20 +33,6 @@ std::int64_t MinorAt(const LineSteps& line, std::int64_t i) {
 }
 
 namespace {
-
-// The first i in [lo, hi) where `holds` is true, for a predicate that is
-// false and then true along the range; hi if it never holds.
-template <class Predicate>
-std::int64_t FirstWhere(std::int64_t lo, std::int64_t hi, Predicate holds) {
-    while (lo < hi) {
-        const std::int64_t mid = lo + (hi - lo) / 2;
-        if (holds(mid))
-            hi = mid;
-        else
-            lo = mid + 1;
-    }
-    return lo;
-}
 
 // Steps whose major coordinate lies in [lo, hi).
 StepRange MajorRange(const LineSteps& line, std::int64_t lo, std::int64_t hi) {

@@ -3,23 +3,14 @@
 #include <climits>
 #include <cstring>
 
+#include "dib_test_support.h"
 #include "gdi_test_support.h"
 
 namespace lumenbox::win {
 namespace {
 
 using testing::DibCanvas;
-
-BITMAPINFO Header(LONG width, LONG height, WORD bits) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = bits;
-    info.bmiHeader.biCompression = BI_RGB;
-    return info;
-}
+using testing::DibHeader;
 
 TEST(DibSection, RefusesBadHeaders) {
     void* bits = reinterpret_cast<void*>(1);
@@ -31,22 +22,22 @@ TEST(DibSection, RefusesBadHeaders) {
     };
     for (Case c : {Case{0, 4, 8}, Case{4, 0, 8}, Case{-4, 4, 8}, Case{32768, 1, 8}, Case{1, 32768, 8}, Case{1, -32768, 8},
                    Case{4, INT_MIN, 8}, Case{4, 4, 2}, Case{4, 4, 15}, Case{4, 4, 0}, Case{32767, 32767, 32}}) {
-        BITMAPINFO info = Header(c.width, c.height, c.bits);
+        BITMAPINFO info = DibHeader(c.width, c.height, c.bits);
         EXPECT_EQ(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, nullptr, nullptr, 0), nullptr)
             << c.width << " x " << c.height << " x " << c.bits;
     }
-    BITMAPINFO info = Header(4, 4, 8);
+    BITMAPINFO info = DibHeader(4, 4, 8);
     EXPECT_EQ(CreateDIBSection(nullptr, &info, 1, nullptr, nullptr, 0), nullptr) << "DIB_PAL_COLORS";
     EXPECT_EQ(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, nullptr, reinterpret_cast<HANDLE>(1), 0), nullptr);
     info.bmiHeader.biClrUsed = 257;
     EXPECT_EQ(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, nullptr, nullptr, 0), nullptr);
-    info = Header(4, 4, 8);
+    info = DibHeader(4, 4, 8);
     info.bmiHeader.biPlanes = 2;
     EXPECT_EQ(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, nullptr, nullptr, 0), nullptr);
-    info = Header(4, 4, 8);
+    info = DibHeader(4, 4, 8);
     info.bmiHeader.biCompression = 1;
     EXPECT_EQ(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, nullptr, nullptr, 0), nullptr);
-    info = Header(4, 4, 8);
+    info = DibHeader(4, 4, 8);
     for (DWORD size : {12u, 108u}) {
         info.bmiHeader.biSize = size;
         EXPECT_EQ(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, nullptr, nullptr, 0), nullptr) << size;
@@ -54,7 +45,7 @@ TEST(DibSection, RefusesBadHeaders) {
 }
 
 TEST(DibSection, DescribesItselfAndStartsAtZero) {
-    BITMAPINFO info = Header(5, 3, 24);
+    BITMAPINFO info = DibHeader(5, 3, 24);
     void* bits = nullptr;
     HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
     ASSERT_NE(bitmap, nullptr);
@@ -72,7 +63,7 @@ TEST(DibSection, DescribesItselfAndStartsAtZero) {
 }
 
 TEST(DibSection, TableTakesBiClrUsedEntriesTheRestBlack) {
-    BITMAPINFO info = Header(2, 2, 4);
+    BITMAPINFO info = DibHeader(2, 2, 4);
     info.bmiHeader.biClrUsed = 2;
     info.bmiColors[0] = RGBQUAD{1, 2, 3, 0};
     info.bmiColors[1] = RGBQUAD{4, 5, 6, 0};
