@@ -2,6 +2,7 @@
 // without a window) and the hand-over of a drawing object.
 #pragma once
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <source_location>
@@ -52,6 +53,41 @@ inline void ShowCanvasPart(const win::RECT& part) {
     if (!GraphState.DrawToWindow || part.right <= part.left || part.bottom <= part.top) return;
     win::BitBlt(GraphState.WindowDC, part.left, part.top, part.right - part.left, part.bottom - part.top,
                 GraphState.CanvasDC, part.left, part.top, win::SRCCOPY);
+}
+
+// Whether the pen's raster operation must meet the canvas's own values: in
+// palette kinds it combines entry numbers, and on a canvas narrower than the
+// window's 32 bits it combines packed colours, neither of which the window
+// holds. Call with DrawLock held.
+inline bool PenCombinesCanvasValues() {
+    const bool sameValues = !GraphState.PaletteMode && GraphState.CanvasBitsPerPixel == 32;
+    return !sameValues && win::GetROP2(GraphState.CanvasDC) != win::R2_COPYPEN;
+}
+
+// A device rectangle (right and bottom exclusive, 64-bit corners) cut to the canvas.
+inline win::RECT OnCanvas(std::int64_t left, std::int64_t top, std::int64_t right, std::int64_t bottom) {
+    const auto cut = [](std::int64_t value, std::int64_t limit) {
+        return static_cast<win::LONG>(std::clamp<std::int64_t>(value, 0, limit));
+    };
+    return {cut(left, GraphState.MaxX + 1), cut(top, GraphState.MaxY + 1), cut(right, GraphState.MaxX + 1),
+            cut(bottom, GraphState.MaxY + 1)};
+}
+
+// Draws with the pen, as DrawOnTargets does, unless the pen's raster
+// operation combines values only the canvas holds: then the canvas alone is
+// drawn on and the window is given what it got inside `reach`, a device
+// rectangle that holds everything the call can touch.
+template <class Draw>
+void DrawWithPen(const win::RECT& reach, Draw draw) {
+    win::EnterCriticalSection(&GraphState.DrawLock);
+    if (GraphState.DrawToWindow && PenCombinesCanvasValues()) {
+        draw(GraphState.CanvasDC);
+        ShowCanvasPart(reach);
+    } else {
+        if (GraphState.DrawToWindow) draw(GraphState.WindowDC);
+        draw(GraphState.CanvasDC);
+    }
+    win::LeaveCriticalSection(&GraphState.DrawLock);
 }
 
 // Selects a new pen, brush or font into both device contexts, then deletes

@@ -7,6 +7,7 @@
 // in its place in the dash pattern and under the mix mode once; a wide pen's
 // round end covers it already.
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <span>
@@ -50,6 +51,20 @@ void AddEndPixel(std::vector<win::POINT>& points) {
     points.push_back(from == points.rend() ? win::POINT{last.x + 1, last.y} : StepBeyond(*from, last));
 }
 
+// Everything a pen can touch drawing through the points: their box, grown
+// by half the pen's thickness and a pixel of rounding.
+win::RECT PenReach(std::span<const win::POINT> points) {
+    std::int64_t left = INT64_MAX, top = INT64_MAX, right = INT64_MIN, bottom = INT64_MIN;
+    for (const win::POINT& p : points) {
+        left = std::min<std::int64_t>(left, p.x);
+        top = std::min<std::int64_t>(top, p.y);
+        right = std::max<std::int64_t>(right, p.x);
+        bottom = std::max<std::int64_t>(bottom, p.y);
+    }
+    const std::int64_t margin = GraphState.LineThickness / 2 + 2;
+    return OnCanvas(left - margin, top - margin, right + margin + 1, bottom + margin + 1);
+}
+
 // Draws the device polyline with both of its ends, unless it comes back to
 // its start, which it then draws only once.
 void DrawPolyline(std::vector<win::POINT> points) {
@@ -57,7 +72,7 @@ void DrawPolyline(std::vector<win::POINT> points) {
                         points.front().y == points.back().y;
     if (PenIsThin() && !closed) AddEndPixel(points);
     const int count = static_cast<int>(points.size());
-    DrawOnTargets([&](win::HDC dc) { win::Polyline(dc, points.data(), count); });
+    DrawWithPen(PenReach(points), [&](win::HDC dc) { win::Polyline(dc, points.data(), count); });
 }
 
 std::int32_t Saturate(std::int64_t value) {
@@ -108,7 +123,8 @@ void DrawRectangle(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16
     // The platform's rectangle leaves out its right and bottom edges and
     // fills its inside: an outline wants neither.
     const win::HGDIOBJ hollow = win::GetStockObject(win::NULL_BRUSH);
-    DrawOnTargets([&](win::HDC dc) {
+    const std::array<win::POINT, 2> corners{first, last};
+    DrawWithPen(PenReach(corners), [&](win::HDC dc) {
         const win::HGDIOBJ brush = win::SelectObject(dc, hollow);
         win::Rectangle(dc, first.x, first.y, last.x + 1, last.y + 1);
         win::SelectObject(dc, brush);

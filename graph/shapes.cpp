@@ -53,6 +53,14 @@ Box BoxOf(const Ellipse& e) {
     return {e.centre.x - e.xRadius, e.centre.y - e.yRadius, e.centre.x + e.xRadius + 1, e.centre.y + e.yRadius + 1};
 }
 
+// Everything a pen can touch drawing in the box: the box, grown by half the
+// pen's thickness and a pixel of rounding.
+win::RECT PenReach(const Box& box) {
+    const std::int64_t margin = GraphState.LineThickness / 2 + 2;
+    return OnCanvas(std::int64_t{box.left} - margin, std::int64_t{box.top} - margin,
+                    std::int64_t{box.right} + margin, std::int64_t{box.bottom} + margin);
+}
+
 // A point on the radial at `degrees`, far enough out that its rounding
 // cannot turn the radial by a visible amount.
 win::POINT RadialPoint(const Ellipse& e, std::int16_t degrees) {
@@ -65,9 +73,9 @@ win::POINT RadialPoint(const Ellipse& e, std::int16_t degrees) {
 
 // Draws with a hollow brush, so that only the pen's outline shows.
 template <class Draw>
-void DrawOutline(Draw draw) {
+void DrawOutline(const Box& box, Draw draw) {
     const win::HGDIOBJ hollow = win::GetStockObject(win::NULL_BRUSH);
-    DrawOnTargets([&](win::HDC dc) {
+    DrawWithPen(PenReach(box), [&](win::HDC dc) {
         const win::HGDIOBJ brush = win::SelectObject(dc, hollow);
         draw(dc);
         win::SelectObject(dc, brush);
@@ -76,7 +84,7 @@ void DrawOutline(Draw draw) {
 
 void DrawEllipseOutline(const Ellipse& e) {
     const Box box = BoxOf(e);
-    DrawOutline([&](win::HDC dc) { win::Ellipse(dc, box.left, box.top, box.right, box.bottom); });
+    DrawOutline(box, [&](win::HDC dc) { win::Ellipse(dc, box.left, box.top, box.right, box.bottom); });
 }
 
 }  // namespace
@@ -87,7 +95,7 @@ void DrawArc(std::int16_t x, std::int16_t y, std::int16_t startAngle, std::int16
     const Box box = BoxOf(e);
     const win::POINT start = RadialPoint(e, startAngle);
     const win::POINT end = RadialPoint(e, endAngle);
-    DrawOnTargets([&](win::HDC dc) {
+    DrawWithPen(PenReach(box), [&](win::HDC dc) {
         win::Arc(dc, box.left, box.top, box.right, box.bottom, start.x, start.y, end.x, end.y);
     });
 }
@@ -105,7 +113,7 @@ void DrawEllipse(std::int16_t x, std::int16_t y, std::uint16_t xRadius, std::uin
 void PaintEllipse(std::int16_t x, std::int16_t y, std::uint16_t xRadius, std::uint16_t yRadius) {
     if (!DrawingCallAllowed()) return;
     const Box box = BoxOf(MakeEllipse(x, y, xRadius, yRadius));
-    DrawOnTargets([&](win::HDC dc) { win::Ellipse(dc, box.left, box.top, box.right, box.bottom); });
+    DrawWithPen(PenReach(box), [&](win::HDC dc) { win::Ellipse(dc, box.left, box.top, box.right, box.bottom); });
 }
 
 void PaintPieSlice(std::int16_t x, std::int16_t y, std::int16_t startAngle, std::int16_t endAngle,
@@ -115,7 +123,7 @@ void PaintPieSlice(std::int16_t x, std::int16_t y, std::int16_t startAngle, std:
     const Box box = BoxOf(e);
     const win::POINT start = RadialPoint(e, startAngle);
     const win::POINT end = RadialPoint(e, endAngle);
-    DrawOnTargets([&](win::HDC dc) {
+    DrawWithPen(PenReach(box), [&](win::HDC dc) {
         win::Pie(dc, box.left, box.top, box.right, box.bottom, start.x, start.y, end.x, end.y);
     });
 }
@@ -128,9 +136,14 @@ void PaintPolygon(std::span<const Point> points) {
     }
     std::vector<win::POINT> device;
     device.reserve(points.size());
-    for (const Point& p : points) device.push_back({p.x + GraphState.ViewOriginX, p.y + GraphState.ViewOriginY});
+    Box box{INT32_MAX, INT32_MAX, INT32_MIN, INT32_MIN};
+    for (const Point& p : points) {
+        device.push_back({p.x + GraphState.ViewOriginX, p.y + GraphState.ViewOriginY});
+        box = {std::min(box.left, device.back().x), std::min(box.top, device.back().y),
+               std::max(box.right, device.back().x + 1), std::max(box.bottom, device.back().y + 1)};
+    }
     const int count = static_cast<int>(device.size());
-    DrawOnTargets([&](win::HDC dc) { win::Polygon(dc, device.data(), count); });
+    DrawWithPen(PenReach(box), [&](win::HDC dc) { win::Polygon(dc, device.data(), count); });
 }
 
 }  // namespace lumenbox

@@ -197,6 +197,25 @@ TEST_F(LinesTest, TheWindowShowsWhatTheCanvasGot) {
     EXPECT_EQ(WindowCanvasDifferences(0, 0, 110, 110), "");
 }
 
+// With the default palette, xor of two entry numbers is not xor of their
+// colours: the window must show the entry the canvas got, not its own sum.
+TEST_F(PaletteWindowTest, MixedPensShowOnTheWindowWhatTheCanvasGot) {
+    SetFillMode(1, 3);
+    FillBar(0, 0, 199, 99);
+    SetDrawColor(5);
+    for (const std::int16_t mix : {1, 2, 3, 5, 6, 13, 14}) {
+        SetMixMode(mix);
+        SetLineMode(0, 0, mix == 2 ? 5 : 1);
+        DrawLine(3, static_cast<std::int16_t>(mix * 5), 190, static_cast<std::int16_t>(90 - mix * 3));
+        DrawCircle(static_cast<std::int16_t>(40 + mix * 9), 50, 30);
+        DrawRectangle(static_cast<std::int16_t>(mix * 10), 10, static_cast<std::int16_t>(mix * 10 + 40), 60);
+    }
+    SetFillMode(2, 7);
+    SetMixMode(1);
+    PaintPieSlice(150, 50, 10, 200, 40, 30);
+    EXPECT_EQ(WindowCanvasDifferences(0, 0, 200, 100), "");
+}
+
 TEST(LinesWithoutWindow, EveryCallReportsNotOpen) {
     test_support::CloseTestWindow();
     const std::array<Point, 2> two{{{0, 0}, {1, 1}}};
