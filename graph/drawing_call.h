@@ -16,9 +16,14 @@ namespace lumenbox {
 
 // Sets GraphStatus to 0, or to StatusNotOpen and returns false when no
 // window is open. `call` names the calling function for the thread check.
+//
+// The status is stored with release order, not the sequentially consistent
+// order of a plain assignment: on x86 that is a plain store instead of a
+// locked exchange, and a thread that reads the status still sees whatever
+// the program did before the call.
 inline bool DrawingCallAllowed(const std::source_location& call = std::source_location::current()) {
     CheckCallingThread(call);
-    GraphState.GraphStatus = StatusOk;
+    GraphState.GraphStatus.store(StatusOk, std::memory_order_release);
     if (GraphState.GraphIsOpen.load(std::memory_order_acquire)) return true;
     GraphState.GraphStatus = StatusNotOpen;
     return false;

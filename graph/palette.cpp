@@ -70,6 +70,7 @@ void SetPaletteColor(std::uint16_t entry, std::uint16_t red, std::uint16_t green
 
     win::EnterCriticalSection(&GraphState.DrawLock);
     win::SetPaletteEntries(GraphState.GraphPalette, entry, 1, &colour);
+    ForgetNearestPaletteEntries();
     win::SetDIBColorTable(GraphState.CanvasDC, entry, 1, &GraphState.ColorTable[entry]);
     RealizeOnAllContexts();
     win::LeaveCriticalSection(&GraphState.DrawLock);
@@ -112,6 +113,7 @@ void ReplacePalette(const PaletteRecord& record) {
     win::EnterCriticalSection(&GraphState.DrawLock);
     win::ResizePalette(GraphState.GraphPalette, count);
     win::SetPaletteEntries(GraphState.GraphPalette, 0, count, entries.data());
+    ForgetNearestPaletteEntries();
     win::SetDIBColorTable(GraphState.CanvasDC, 0, capacity, GraphState.ColorTable.data());
     MatchStandardColors();
     RealizeOnAllContexts();

@@ -5,6 +5,8 @@
 #include <array>
 #include <cstdint>
 
+#include <lumenbox/win/gdi.h>
+
 namespace lumenbox {
 
 // The library's default palette, 256 colours in COLORREF form (red in the
@@ -23,5 +25,13 @@ void MatchStandardColors();
 // Sets every standard colour to its own COLORREF: the colour numbers of a
 // window without palette.
 void LoadStandardColors();
+
+// GetNearestPaletteIndex(GraphPalette, colour), remembered per colour until
+// the palette changes (graph/nearest_entry_memo.cpp).
+std::uint32_t NearestGraphPaletteEntry(win::COLORREF colour);
+
+// Every change of GraphPalette's entries calls this, so that the next read
+// asks the palette again.
+void ForgetNearestPaletteEntries();
 
 }  // namespace lumenbox

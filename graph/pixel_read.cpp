@@ -7,6 +7,7 @@
 #include <lumenbox/win/kernel.h>
 
 #include "graph/drawing_call.h"
+#include "graph/palette.h"
 
 namespace lumenbox {
 
@@ -23,7 +24,7 @@ std::uint32_t ReadPixel(std::int16_t x, std::int16_t y) {
     // A point off the canvas reads CLR_INVALID, whose colour bytes are white:
     // in palette kinds that becomes the entry nearest to white. The palette
     // changes only on this thread, so the lookup needs no lock.
-    if (GraphState.PaletteMode) return win::GetNearestPaletteIndex(GraphState.GraphPalette, value);
+    if (GraphState.PaletteMode) return NearestGraphPaletteEntry(value);
     return value;
 }
 

@@ -2,7 +2,7 @@
 //
 // The state is a lock word (platform/kernel/lock_word.h): an uncontended
 // enter is an owner check and one compare-and-swap, a leave one release
-// store, which matters because drawing takes the lock around every pixel
+// store and a read of the sleeper count, which matters because drawing takes the lock around every pixel
 // operation.
 //
 // The owner token is compared only by the thread that may have stored it, so
@@ -34,7 +34,7 @@ bool IsLive(const CRITICAL_SECTION* section) {
 // in which case the caller holds nothing.
 bool AcquireWord(CRITICAL_SECTION* section) {
     if (TryLockWord(section->State)) return true;
-    return LockWordContended(section->State,
+    return LockWordContended(section->State, section->Sleepers,
                              [section] { return section->Initialized.load(std::memory_order_acquire); });
 }
 
@@ -80,7 +80,7 @@ void LeaveCriticalSection(CRITICAL_SECTION* section) {
     if (section->OwningThread.load(std::memory_order_relaxed) != SelfToken()) return;
     if (--section->RecursionCount > 0) return;
     section->OwningThread.store(0, std::memory_order_relaxed);
-    detail::UnlockWord(section->State);
+    detail::UnlockWord(section->State, section->Sleepers);
 }
 
 // Deleting a section that is still held is the caller's mistake; rather than

@@ -2,21 +2,30 @@
 // over: the GDI lock and critical sections, both taken around every pixel
 // operation of a drawing program.
 //
-// The word is 0 free, 1 held, 2 held with (possibly) a sleeper. Taking it is
-// one compare-and-swap; giving it back is a plain release store, because a
-// locked read-modify-write costs as much as the rest of a pixel read. The
-// price is a window between the holder's check for sleepers and its store in
-// which a new sleeper can go unnoticed; sleepers therefore never sleep longer
-// than kSleepLimit before they look again, so a missed wake-up costs at most
-// that delay and never a hang. Holders keep the lock for microseconds, so a
-// short spin usually wins before anyone sleeps at all.
+// Two words: `held` (0 free, 1 held, 2 held while someone waits), which
+// sleepers wait on, and `sleepers`, how many threads are on their way to
+// sleep or asleep. Taking the lock is one compare-and-swap; giving it back is a plain release store of `held`
+// followed by a plain read of `sleepers`, because a locked read-modify-write
+// costs as much as the rest of a pixel read.
 //
-// Sleeping is the kernel's futex on the word itself on Linux; elsewhere a
-// sleeper naps for the same limit and looks again.
+// A release can never lose a sleeper. The holder stores `held` and then reads
+// `sleepers`; a sleeper counts itself in `sleepers` and then reads `held`
+// (the kernel's futex reads it once more as it queues). If each thread's
+// store comes before its own read, at least one of them sees the other:
+// either the holder sees the sleeper and wakes it, or the sleeper sees the
+// lock free and does not sleep. The sleeper, the rare side, pays for that
+// order with a process-wide barrier (membarrier, private expedited), which
+// runs a full barrier on every thread of the process, so the holder, the
+// common side, needs none. Where the kernel refuses membarrier, both sides
+// fall back to sequentially consistent read-modify-writes.
+//
+// Sleeping is the kernel's futex on `held` on Linux; elsewhere a sleeper
+// naps briefly and looks again.
 #pragma once
 
 #if defined(__linux__)
 #include <linux/futex.h>
+#include <linux/membarrier.h>
 #include <sys/syscall.h>
 #include <unistd.h>
 #endif
@@ -24,19 +33,44 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
-#include <ctime>
 #include <thread>
 
 namespace lumenbox::win::detail {
 
-// Sleeps while `word` still holds `value`, at most kSleepLimit; may return early.
+// Whether sleepers order themselves with membarrier (true) or every release
+// is a sequentially consistent exchange (false). Decided once, before any
+// lock is released or slept on, and never changed, so that both sides of
+// every lock agree on which protocol they follow.
+inline bool ExpeditedBarrierRegistered() {
+    static const bool registered = [] {
+#if defined(__linux__) && defined(SYS_membarrier)
+        const long supported = syscall(SYS_membarrier, MEMBARRIER_CMD_QUERY, 0, 0);
+        if (supported < 0 || (supported & MEMBARRIER_CMD_PRIVATE_EXPEDITED) == 0) return false;
+        return syscall(SYS_membarrier, MEMBARRIER_CMD_REGISTER_PRIVATE_EXPEDITED, 0, 0) == 0;
+#else
+        return false;
+#endif
+    }();
+    return registered;
+}
+
+// A full memory barrier on every running thread of the process.
+inline bool ProcessWideBarrier() {
+#if defined(__linux__) && defined(SYS_membarrier)
+    return syscall(SYS_membarrier, MEMBARRIER_CMD_PRIVATE_EXPEDITED, 0, 0) == 0;
+#else
+    return false;
+#endif
+}
+
+// Sleeps while `word` still holds `value`; may return early (a wake-up, a
+// signal, or the word already changed).
 inline void SleepWhileEquals(std::atomic<std::uint32_t>& word, std::uint32_t value) {
 #if defined(__linux__)
     static_assert(sizeof(std::atomic<std::uint32_t>) == sizeof(std::uint32_t));
-    constexpr std::timespec kSleepLimit{0, 1'000'000};  // 1 ms
-    syscall(SYS_futex, reinterpret_cast<std::uint32_t*>(&word), FUTEX_WAIT_PRIVATE, value, &kSleepLimit, nullptr, 0);
+    syscall(SYS_futex, reinterpret_cast<std::uint32_t*>(&word), FUTEX_WAIT_PRIVATE, value, nullptr, nullptr, 0);
 #else
-    if (word.load(std::memory_order_relaxed) == value) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    if (word.load(std::memory_order_relaxed) == value) std::this_thread::sleep_for(std::chrono::microseconds(50));
 #endif
 }
 
@@ -52,51 +86,82 @@ inline void SpinPause() {
 #endif
 }
 
-inline bool TryLockWord(std::atomic<std::uint32_t>& word) {
+inline bool TryLockWord(std::atomic<std::uint32_t>& held) {
     std::uint32_t free = 0;
-    return word.compare_exchange_strong(free, 1, std::memory_order_acquire, std::memory_order_relaxed);
+    return held.compare_exchange_strong(free, 1, std::memory_order_acquire, std::memory_order_relaxed);
+}
+
+// One sleep of a thread that wants the lock: counted in `sleepers` before it
+// looks at `held` for the last time, so that a release in between sees it.
+// It also marks the word 2 (held, someone waits), for whoever watches it.
+inline void SleepWhileHeld(std::atomic<std::uint32_t>& held, std::atomic<std::uint32_t>& sleepers) {
+    sleepers.fetch_add(1, std::memory_order_seq_cst);
+    std::uint32_t held1 = 1;
+    held.compare_exchange_strong(held1, 2, std::memory_order_relaxed, std::memory_order_relaxed);
+    // The fallback's order comes from the seq_cst operations on both sides.
+    if (ExpeditedBarrierRegistered() && !ProcessWideBarrier()) {
+        // Registered but refused now: impossible by the kernel's contract;
+        // a short nap keeps the lock live even so.
+        std::this_thread::sleep_for(std::chrono::microseconds(50));
+    } else if (const std::uint32_t seen = held.load(std::memory_order_seq_cst); seen != 0) {
+        SleepWhileEquals(held, seen);
+    }
+    sleepers.fetch_sub(1, std::memory_order_relaxed);
+}
+
+inline void UnlockWord(std::atomic<std::uint32_t>& held, std::atomic<std::uint32_t>& sleepers) {
+    if (ExpeditedBarrierRegistered()) {
+        held.store(0, std::memory_order_release);
+        // Only the compiler must keep the read after the store; a sleeper's
+        // membarrier orders them on the processor.
+        std::atomic_signal_fence(std::memory_order_seq_cst);
+        if (sleepers.load(std::memory_order_relaxed) != 0) WakeSleepers(held, 1);
+        return;
+    }
+    held.exchange(0, std::memory_order_seq_cst);
+    if (sleepers.load(std::memory_order_seq_cst) != 0) WakeSleepers(held, 1);
 }
 
 // Takes the word after a failed TryLockWord; gives up (returning false,
-// holding nothing) as soon as `stillWanted()` turns false after a sleep.
+// holding nothing) as soon as `stillWanted()` turns false.
 template <class StillWanted>
-bool LockWordContended(std::atomic<std::uint32_t>& word, StillWanted stillWanted) {
+bool LockWordContended(std::atomic<std::uint32_t>& held, std::atomic<std::uint32_t>& sleepers,
+                       StillWanted stillWanted) {
     constexpr int kSpins = 200;
     for (int spin = 0; spin < kSpins; ++spin) {
         SpinPause();
-        if (word.load(std::memory_order_relaxed) == 0 && TryLockWord(word)) return true;
+        if (held.load(std::memory_order_relaxed) == 0 && TryLockWord(held)) return true;
     }
-    // Taken with 2, so that our own release wakes whoever queued behind us.
-    while (word.exchange(2, std::memory_order_acquire) != 0) {
-        SleepWhileEquals(word, 2);
+    for (;;) {
+        if (TryLockWord(held)) {
+            if (stillWanted()) return true;
+            // Freed by its deletion while we slept: not ours to keep.
+            UnlockWord(held, sleepers);
+            return false;
+        }
         if (!stillWanted()) return false;
+        SleepWhileHeld(held, sleepers);
     }
-    return true;
-}
-
-inline void UnlockWord(std::atomic<std::uint32_t>& word) {
-    const bool sleepers = word.load(std::memory_order_relaxed) != 1;
-    word.store(0, std::memory_order_release);
-    if (sleepers) WakeSleepers(word, 1);
 }
 
 // Frees the word whoever holds it and wakes every sleeper (a deleted
 // critical section lets its waiters go).
-inline void ReleaseWordToAll(std::atomic<std::uint32_t>& word) {
-    word.store(0, std::memory_order_release);
-    WakeSleepers(word, 1 << 30);
+inline void ReleaseWordToAll(std::atomic<std::uint32_t>& held) {
+    held.exchange(0, std::memory_order_seq_cst);
+    WakeSleepers(held, 1 << 30);
 }
 
 // A plain mutex over one lock word.
 class WordMutex {
 public:
     void lock() {
-        if (!TryLockWord(word_)) LockWordContended(word_, [] { return true; });
+        if (!TryLockWord(held_)) LockWordContended(held_, sleepers_, [] { return true; });
     }
-    void unlock() { UnlockWord(word_); }
+    void unlock() { UnlockWord(held_, sleepers_); }
 
 private:
-    std::atomic<std::uint32_t> word_{0};
+    std::atomic<std::uint32_t> held_{0};
+    std::atomic<std::uint32_t> sleepers_{0};
 };
 
 }  // namespace lumenbox::win::detail

@@ -53,6 +53,7 @@ DWORD GetTickCount();
 // entering or leaving such a lock (or a deleted one) does nothing.
 struct CRITICAL_SECTION {
     std::atomic<std::uint32_t> State{0};       // 0 free, 1 held, 2 held with waiters
+    std::atomic<std::uint32_t> Sleepers{0};    // threads asleep (or about to be) on State
     std::atomic<std::uintptr_t> OwningThread{0};
     std::uint32_t RecursionCount = 0;          // touched by the owner only
     std::atomic<bool> Initialized{false};
