@@ -147,9 +147,16 @@ void FollowPointer(Painter& painter) {
     StrokeTo(painter, at);
 }
 
-// False when the program is to end.
-bool HandleKeys() {
+void HandlePointerEvents(Painter& painter) {
+    while (PointerEventWaiting()) Handle(painter, NextPointerEvent());
+}
+
+// False when the program is to end. A key is queued only after every mouse
+// event that came before it, so those are handled first: a click just before
+// C or Escape still paints, and before the clearing.
+bool HandleKeys(Painter& painter) {
     while (KeyWaiting()) {
+        HandlePointerEvents(painter);
         const std::uint8_t key = NextKey();
         if (key == EscapeKey) return false;
         if (key == 0 && NextKey() == CloseButtonCode) return false;
@@ -160,6 +167,7 @@ bool HandleKeys() {
 
 // The canvas as a binary PPM: every pixel through the palette it shows.
 bool SaveCanvas(const char* path) {
+    UseWholeCanvas();  // blocks are read relative to the view area
     const PixelBlock canvas = CopyBlock(0, 0, static_cast<std::int16_t>(GraphState.MaxX),
                                         static_cast<std::int16_t>(GraphState.MaxY));
     std::FILE* file = std::fopen(path, "wb");
@@ -190,8 +198,8 @@ int main(int argc, char** argv) {
     Painter painter;
     painter.colour = White;
     DrawStrip(painter);
-    while (HandleKeys()) {
-        while (PointerEventWaiting()) Handle(painter, NextPointerEvent());
+    while (HandleKeys(painter)) {
+        HandlePointerEvents(painter);
         FollowPointer(painter);
         std::this_thread::sleep_for(LookInterval);
     }
