@@ -30,6 +30,7 @@ void GraphLibraryStart() {
     GraphState.GraphKind = -1;
     // 2. The keyboard unit's start-up, which runs next, installs its handler.
     GraphState.KeyHook = nullptr;
+    GraphState.PointerHook = nullptr;
     // 3. Read once; a later change of the screen resolution is not seen.
     GraphState.ScreenWidth = win::GetSystemMetrics(win::SM_CXSCREEN);
     GraphState.ScreenHeight = win::GetSystemMetrics(win::SM_CYSCREEN);

@@ -51,6 +51,9 @@ void SetViewArea(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t
     GraphState.ViewHeight = static_cast<std::int16_t>(height);
     GraphState.ViewOriginX = x1;
     GraphState.ViewOriginY = y1;
+    GraphState.InputViewOrigin.store(static_cast<std::uint32_t>(std::int32_t{x1}) |
+                                         (std::uint64_t{static_cast<std::uint32_t>(std::int32_t{y1})} << 32),
+                                     std::memory_order_release);
     SetCurrentPosition(0, 0);
     ReplaceClipRegion(GraphState.ViewArea);
 }

@@ -18,12 +18,19 @@ win::LRESULT CallKeyHook(win::HWND window, win::UINT message, win::WPARAM wParam
     return hook != nullptr ? hook(window, message, wParam, lParam) : 0;
 }
 
+// The pointer unit's handler, called like KeyHook: never with DrawLock held.
+win::LRESULT CallPointerHook(win::HWND window, win::UINT message, win::WPARAM wParam, win::LPARAM lParam) {
+    const KeyHookProc hook = GraphState.PointerHook;
+    return hook != nullptr ? hook(window, message, wParam, lParam) : 0;
+}
+
 win::LRESULT OnCreate(win::HWND window, win::UINT message, win::WPARAM wParam, win::LPARAM lParam) {
     GraphState.GraphWindow.store(window, std::memory_order_release);
     // -1 ends the creation: CreateWindowExA destroys the window and fails,
     // and the opening reports that the window could not be made.
     if (!CreateSurfaces(window)) return -1;
     CallKeyHook(window, message, wParam, lParam);
+    CallPointerHook(window, message, wParam, lParam);
     // The last step of the creation: the opening thread's acquire load of
     // the flag then sees the window handle, the surfaces and DrawLock.
     GraphState.GraphIsOpen.store(true, std::memory_order_release);
@@ -35,6 +42,7 @@ win::LRESULT OnCreate(win::HWND window, win::UINT message, win::WPARAM wParam, w
 win::LRESULT OnDestroy(win::HWND window, win::UINT message, win::WPARAM wParam, win::LPARAM lParam) {
     if (!SurfacesExist()) return 0;
     CallKeyHook(window, message, wParam, lParam);
+    CallPointerHook(window, message, wParam, lParam);
     ReleaseSurfaces();
     win::PostQuitMessage(0);
     return 0;
@@ -114,15 +122,20 @@ win::LRESULT GraphWndProc(win::HWND window, win::UINT message, win::WPARAM wPara
     case win::WM_SYSKEYDOWN: return CallKeyHook(window, message, wParam, lParam);
     // Answered, so that Alt with a character key does not beep.
     case win::WM_SYSCHAR:
-    // The mouse is not used.
+        return 0;
+    // The pointer unit keeps the position and queues the rest.
     case win::WM_MOUSEMOVE:
     case win::WM_LBUTTONDOWN:
     case win::WM_LBUTTONUP:
+    case win::WM_LBUTTONDBLCLK:
     case win::WM_RBUTTONDOWN:
     case win::WM_RBUTTONUP:
+    case win::WM_RBUTTONDBLCLK:
     case win::WM_MBUTTONDOWN:
     case win::WM_MBUTTONUP:
-    case win::WM_MOUSEWHEEL: return 0;
+    case win::WM_MBUTTONDBLCLK:
+    case win::WM_MOUSEWHEEL:
+    case win::WM_MOUSELEAVE: return CallPointerHook(window, message, wParam, lParam);
     // CloseGraphics asks for the window's end; WM_DESTROY is handled within.
     case win::WM_USER: win::DestroyWindow(window); return 0;
     default: return win::DefWindowProcA(window, message, wParam, lParam);

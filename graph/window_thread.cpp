@@ -14,8 +14,8 @@ namespace lumenbox {
 namespace {
 
 // CS_OWNDC keeps one device context for the window's whole life, which
-// WindowDC relies on.
-constexpr win::UINT GraphClassStyle = win::CS_OWNDC | win::CS_BYTEALIGNCLIENT;
+// WindowDC relies on. CS_DBLCLKS lets a quick second click arrive as one.
+constexpr win::UINT GraphClassStyle = win::CS_OWNDC | win::CS_BYTEALIGNCLIENT | win::CS_DBLCLKS;
 
 bool RegisterGraphClass(win::HINSTANCE module) {
     win::WNDCLASSA windowClass{};

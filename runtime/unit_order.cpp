@@ -13,6 +13,7 @@
 
 #include <lumenbox/graph.h>
 #include <lumenbox/keyboard.h>
+#include <lumenbox/pointer.h>
 
 namespace lumenbox {
 
@@ -38,6 +39,7 @@ bool StartUnits() {
     // the window thread can still close the window.
     GraphLibraryStart();
     InstallKeyboard();
+    InstallPointer();
     std::atexit(StopUnits);
     UnitsStarted.store(true, std::memory_order_release);
     return true;

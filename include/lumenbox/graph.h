@@ -79,6 +79,9 @@ struct FontSlot {
 struct GraphStateRecord {
     std::array<std::uint32_t, 256> StandardColors{};  // standard colours as colour numbers of the open window
     KeyHookProc KeyHook = nullptr;                     // keyboard unit's handler for window messages
+    KeyHookProc PointerHook = nullptr;                 // pointer unit's handler for window and mouse messages
+    std::atomic<std::uint64_t> InputViewOrigin{0};     // ViewOriginX, ViewOriginY as two 32-bit halves (x low),
+                                                       // for the window thread's mouse handler
     std::atomic<bool> GraphIsOpen{false};              // window and surfaces ready for drawing
     bool PaletteMode = false;                          // the canvas has a palette (kinds 1, 2, 3)
     std::int32_t ScreenWidth = 0;                      // read once at start-up

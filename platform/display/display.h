@@ -89,6 +89,22 @@ struct KeyEvent {
     KeyStates states;  // the whole key state right after this event
 };
 
+// The mouse: a move, a button going down or up, or a wheel turned. The
+// position is in client pixels of the window the event is reported to, and
+// may lie outside its client area: the pointer has left the window (a display
+// reports that once, with the position it left at, so the user layer can send
+// the leaving and a captured window keeps receiving).
+struct PointerEvent {
+    enum class Kind : std::uint8_t { Move, ButtonDown, ButtonUp, Wheel };
+    Kind kind;
+    int x;
+    int y;
+    int button;   // 1 left, 2 right, 3 middle, for ButtonDown and ButtonUp
+    int notches;  // for Wheel: positive away from the user
+    int buttons;  // held after the event: bit 0 left, 1 right, 2 middle
+    KeyStates states;  // the key state at the event, for the modifier flags
+};
+
 // What the display reports. Implemented by the user layer; each call may come
 // from any thread and returns quickly (it only queues messages).
 class EventSink {
@@ -100,6 +116,9 @@ public:
     virtual void CloseRequested(WindowId window) = 0;
     // Part of the client area (right and bottom exclusive) must be repainted.
     virtual void Exposed(WindowId window, int left, int top, int right, int bottom) = 0;
+    // The mouse moved, a button changed or the wheel turned over `window`
+    // (or, for a window holding the capture, anywhere).
+    virtual void Pointer(WindowId /*window*/, const PointerEvent& /*event*/) {}
 };
 
 class Display {

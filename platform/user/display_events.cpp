@@ -1,9 +1,11 @@
 // What the display reports, turned into messages for the windows: keys are
-// posted, close requests become WM_CLOSE, exposures invalidate.
+// posted, close requests become WM_CLOSE, exposures invalidate, mouse events
+// become mouse messages.
 #include <mutex>
 
 #include <lumenbox/win/kernel.h>
 
+#include "platform/user/pointer_delivery.h"
 #include "platform/user/user_state.h"
 
 namespace lumenbox::win::detail {
@@ -57,6 +59,10 @@ public:
     void Exposed(display::WindowId window, int left, int top, int right, int bottom) override {
         const RECT exposed{left, top, right, bottom};
         InvalidateRect(MakeHandle<HWND>(window), &exposed, TRUE);
+    }
+
+    void Pointer(display::WindowId window, const display::PointerEvent& event) override {
+        DeliverPointerEvent(window, event);
     }
 };
 

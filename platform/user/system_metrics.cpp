@@ -25,6 +25,8 @@ int GetSystemMetrics(int index) {
         case SM_CYCAPTION: return detail::kCaptionHeight;
         case SM_CXFIXEDFRAME: return detail::kFixedFrameWidth;
         case SM_CYFIXEDFRAME: return detail::kFixedFrameHeight;
+        case SM_CXDOUBLECLK:
+        case SM_CYDOUBLECLK: return detail::kDoubleClickBox;
         default: return 0;
     }
 }

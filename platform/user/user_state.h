@@ -17,6 +17,7 @@
 
 #include "platform/display/display.h"
 #include "platform/kernel/handle_table.h"
+#include "platform/user/double_click.h"
 #include "platform/user/message_queue.h"
 
 namespace lumenbox::win::detail {
@@ -57,6 +58,7 @@ struct WindowRecord {
     bool destroying = false;  // WM_DESTROY under way; no second destruction
     UpdateRegion update;
     std::optional<RECT> erasing;  // the area a WM_ERASEBKGND under way is to fill
+    bool trackingLeave = false;   // TrackMouseEvent(TME_LEAVE) asked for WM_MOUSELEAVE
 
     RECT ClientRect() const { return RECT{0, 0, clientWidth, clientHeight}; }
 };
@@ -70,6 +72,9 @@ struct UserState {
     std::vector<WindowClassRecord> classes;
     std::vector<HDC> screenDcs;  // handed out by GetDC, not yet released
     std::uintptr_t foreground = 0;
+    std::uintptr_t capture = 0;  // the window holding the mouse capture
+    std::uintptr_t hover = 0;    // the window whose client area the pointer is over
+    DoubleClickMemory clicks;
 };
 
 // The one instance; never destroyed, so threads still running while the
@@ -109,6 +114,11 @@ display::Display* ConnectedDisplay();
 // Destroys, without messages, the windows a thread leaves behind when it
 // ends: nothing can run their procedures any more.
 void DestroyWindowsOfQueue(const MessageQueue& queue);
+
+// Under the user mutex: where the window's client area starts on the screen.
+POINT ClientOriginLocked(const WindowRecord& window);
+// Under the user mutex: the style its class was registered with.
+UINT ClassStyleLocked(const UserState& user, const WindowRecord& window);
 
 inline display::WindowId IdOf(HWND window) { return HandleValue(window); }
 inline bool IsIntResource(const char* name) { return reinterpret_cast<std::uintptr_t>(name) <= 0xFFFF; }

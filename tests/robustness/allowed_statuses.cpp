@@ -80,6 +80,13 @@ constexpr std::array<StatusRule, CallCount> Rules = {{
     /* InstallKeyboard */ {Keeps, Keeps},
     /* KeyMessageHandler */ {Keeps, Keeps},
     /* TranslateKeyDown */ {Keeps, Keeps},
+    // Nor does the pointer unit.
+    /* PointerEventWaiting */ {Keeps, Keeps},
+    /* NextPointerEvent */ {Keeps, Keeps},
+    /* PointerPosition */ {Keeps, Keeps},
+    /* PointerButtons */ {Keeps, Keeps},
+    /* PointerEventsDropped */ {Keeps, Keeps},
+    /* PutPointerEvent */ {Keeps, Keeps},
     /* SeedRandom */ {Keeps, Keeps},
     /* RandomBelow */ {Keeps, Keeps},
 }};

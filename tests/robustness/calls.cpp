@@ -20,7 +20,9 @@ constexpr std::array<const char*, CallCount> Names = {
     "MeasureTextWidth", "MeasureTextHeight", "CopyBlock",         "PasteBlock",            "ClearViewArea",
     "ClearGraphics",
     "KeyWaiting",       "NextKey",           "PutKey",            "PutExtendedKey",        "ResetKeyQueue",
-    "AdvanceKeyIndex",  "InstallKeyboard",   "KeyMessageHandler", "TranslateKeyDown",      "SeedRandom",
+    "AdvanceKeyIndex",  "InstallKeyboard",   "KeyMessageHandler", "TranslateKeyDown",
+    "PointerEventWaiting", "NextPointerEvent", "PointerPosition", "PointerButtons", "PointerEventsDropped",
+    "PutPointerEvent",  "SeedRandom",
     "RandomBelow",
 };
 

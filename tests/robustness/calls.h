@@ -76,6 +76,13 @@ enum class Call : std::uint8_t {
     InstallKeyboard,
     KeyMessageHandler,
     TranslateKeyDown,
+    // Pointer.
+    PointerEventWaiting,
+    NextPointerEvent,
+    PointerPosition,
+    PointerButtons,
+    PointerEventsDropped,
+    PutPointerEvent,
     // Random numbers.
     SeedRandom,
     RandomBelow,

@@ -126,6 +126,12 @@ CallOutcome PerformKeyboardCall(Call call, ChoiceSource& choices, const Session&
         SeedRandom();
         return Made(call, "SeedRandom()");
     case Call::RandomBelow: return RandomBelowCall(choices);
+    case Call::PointerEventWaiting:
+    case Call::NextPointerEvent:
+    case Call::PointerPosition:
+    case Call::PointerButtons:
+    case Call::PointerEventsDropped:
+    case Call::PutPointerEvent: return PerformPointerCall(call, choices, session);
     default: return Made(call, std::string(CallName(call)) + ": not a keyboard call", "engine fault");
     }
 }

@@ -22,5 +22,7 @@ CallOutcome PerformDrawingCall(Call call, ChoiceSource& choices, const Session& 
 // them: the window's creation and destruction messages only while no window
 // exists, and NextKey only when a key is there to take (it waits for one).
 CallOutcome PerformKeyboardCall(Call call, ChoiceSource& choices, const Session& session);
+// The pointer unit's calls (pointer_calls.cpp).
+CallOutcome PerformPointerCall(Call call, ChoiceSource& choices, const Session& session);
 
 }  // namespace lumenbox::robustness

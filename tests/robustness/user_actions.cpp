@@ -140,6 +140,21 @@ std::string Expose(ChoiceSource& choices, const Session& session) {
     return CallText("Expose", window, left, top, right, bottom);
 }
 
+// Inside the window mostly, and at its edges, beyond them and at the ends
+// of the int range, where packing and capture must hold.
+std::string MovePointer(ChoiceSource& choices, const Session& session) {
+    const headless::WindowId window = ChooseWindow(choices, session);
+    const std::int64_t w = GraphState.MaxX + 1;
+    const std::int64_t h = GraphState.MaxY + 1;
+    const int x = EdgeInt32(choices, {0, w - 1, w, w / 2, -1});
+    const int y = EdgeInt32(choices, {0, h - 1, h, h / 2, -1});
+    headless::MovePointer(window, x, y);
+    return CallText("MovePointer", window, x, y);
+}
+
+// The three buttons, and numbers that are none.
+int ChooseButton(ChoiceSource& choices) { return Chance(choices, 80) ? 1 + static_cast<int>(choices.Below(3)) : EdgeInt32(choices); }
+
 }  // namespace
 
 std::string DescribeEnvironment(const Environment& environment) {
@@ -173,7 +188,7 @@ void RestoreDisplay(const Environment& environment) {
 }
 
 std::string PerformUserAction(ChoiceSource& choices, const Session& session) {
-    switch (choices.Below(8)) {
+    switch (choices.Below(12)) {
     case 0: {
         const int key = ChooseKey(choices);
         headless::PressKey(key);
@@ -201,6 +216,22 @@ std::string PerformUserAction(ChoiceSource& choices, const Session& session) {
         return CallText("ClickClose", window);
     }
     case 5: return Expose(choices, session);
+    case 8: return MovePointer(choices, session);
+    case 9: {
+        const int button = ChooseButton(choices);
+        headless::PressButton(button);
+        return CallText("PressButton", button);
+    }
+    case 10: {
+        const int button = ChooseButton(choices);
+        headless::ReleaseButton(button);
+        return CallText("ReleaseButton", button);
+    }
+    case 11: {
+        const int notches = Chance(choices, 50) ? SmallCount(choices, 5) - 2 : EdgeInt32(choices);
+        headless::TurnWheel(notches);
+        return CallText("TurnWheel", notches);
+    }
     default: return TypeWithModifiers(choices);
     }
 }

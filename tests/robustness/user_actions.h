@@ -1,6 +1,6 @@
 // The world around the program: the headless screen each sequence starts
-// on, and what a user does between two calls (keys, close clicks, parts of
-// the window uncovered).
+// on, and what a user does between two calls (keys, the mouse, close clicks,
+// parts of the window uncovered).
 #pragma once
 
 #include <string>

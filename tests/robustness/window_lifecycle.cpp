@@ -5,6 +5,7 @@
 #include <lumenbox/display/headless.h>
 #include <lumenbox/graph.h>
 #include <lumenbox/keyboard.h>
+#include <lumenbox/pointer.h>
 #include <lumenbox/win/probes.h>
 #include <lumenbox/win/user.h>
 
@@ -169,11 +170,14 @@ CallOutcome StopLibrary(Session& session) {
 }
 
 CallOutcome RestartLibrary(const Session&) {
-    CallOutcome outcome{Call::GraphLibraryStart, "GraphLibraryStart(); InstallKeyboard()", {}};
+    CallOutcome outcome{Call::GraphLibraryStart, "GraphLibraryStart(); InstallKeyboard(); InstallPointer()", {}};
     GraphLibraryStart();
     InstallKeyboard();
+    InstallPointer();
     if (GraphState.GraphKind != -1 || GraphState.PaletteMode) outcome.problem = "the flags were not cleared";
     if (GraphState.KeyHook != &KeyMessageHandler) outcome.problem = Join(outcome.problem, "no key handler installed");
+    if (GraphState.PointerHook != &PointerMessageHandler)
+        outcome.problem = Join(outcome.problem, "no pointer handler installed");
     if (GraphState.ScreenWidth != win::GetSystemMetrics(win::SM_CXSCREEN))
         outcome.problem = Join(outcome.problem, "the screen width was not read");
     return outcome;

@@ -70,4 +70,16 @@ void ClickClose(WindowId window);
 // Part of the client area must be repainted (right and bottom exclusive).
 void Expose(WindowId window, int left, int top, int right, int bottom);
 
+// ---- Mouse (over the window the pointer was last moved to) ---------------
+// Moves the pointer to client pixel (x, y) of the window; a position outside
+// its client area means the pointer left the window.
+void MovePointer(WindowId window, int x, int y);
+// Button 1 left, 2 right, 3 middle, at the pointer's position, with the
+// modifier keys as PressKey left them. Pressing a held button or releasing
+// one not held does nothing.
+void PressButton(int button);
+void ReleaseButton(int button);
+// Notches, positive away from the user; 0 does nothing.
+void TurnWheel(int notches);
+
 }  // namespace lumenbox::display::headless

@@ -51,6 +51,7 @@ inline constexpr UINT WM_MBUTTONDOWN = 0x0207;
 inline constexpr UINT WM_MBUTTONUP = 0x0208;
 inline constexpr UINT WM_MBUTTONDBLCLK = 0x0209;
 inline constexpr UINT WM_MOUSEWHEEL = 0x020A;
+inline constexpr UINT WM_MOUSELEAVE = 0x02A3;
 inline constexpr UINT WM_USER = 0x0400;
 
 struct MSG {
@@ -276,5 +277,56 @@ inline constexpr int VK_OEM_7 = 0xDE;       // '"
 // Num Lock). Synchronous with the calling thread's queue: the state as of the
 // last key message it retrieved, or the display's state if it has retrieved none.
 std::int16_t GetKeyState(int virtualKey);
+
+// ---- Mouse -----------------------------------------------------------------
+// Mouse messages go to the window under the pointer, or to the window holding
+// the capture wherever the pointer is. lParam packs the client position as two
+// signed 16-bit halves (x low); WM_MOUSEWHEEL's is the screen position
+// instead. wParam holds the MK_ flags after the event (WM_MOUSEWHEEL: in its
+// low word, the signed delta in its high word). A second press of a button
+// within GetDoubleClickTime() and inside a SM_CXDOUBLECLK x SM_CYDOUBLECLK box
+// around the first, on a window whose class has CS_DBLCLKS, arrives as
+// WM_xBUTTONDBLCLK instead of the press; the press after it is single again.
+inline constexpr WPARAM MK_LBUTTON = 0x0001;
+inline constexpr WPARAM MK_RBUTTON = 0x0002;
+inline constexpr WPARAM MK_SHIFT = 0x0004;
+inline constexpr WPARAM MK_CONTROL = 0x0008;
+inline constexpr WPARAM MK_MBUTTON = 0x0010;
+inline constexpr int WHEEL_DELTA = 120;
+inline constexpr int SM_CXDOUBLECLK = 36;
+inline constexpr int SM_CYDOUBLECLK = 37;
+
+inline constexpr int GET_X_LPARAM(LPARAM lParam) { return static_cast<std::int16_t>(lParam & 0xFFFF); }
+inline constexpr int GET_Y_LPARAM(LPARAM lParam) { return static_cast<std::int16_t>((lParam >> 16) & 0xFFFF); }
+inline constexpr int GET_WHEEL_DELTA_WPARAM(WPARAM wParam) { return static_cast<std::int16_t>((wParam >> 16) & 0xFFFF); }
+inline constexpr WPARAM GET_KEYSTATE_WPARAM(WPARAM wParam) { return wParam & 0xFFFF; }
+
+// 500 milliseconds, Windows' default.
+UINT GetDoubleClickTime();
+// Mouse input goes to the window, wherever the pointer is, until released;
+// the previous capture window of the calling thread, or NULL. NULL and nothing
+// done for a bad window or a window of another thread.
+HWND SetCapture(HWND window);
+// Ends the calling thread's capture; TRUE, also when there was none.
+BOOL ReleaseCapture();
+// The calling thread's capture window, or NULL.
+HWND GetCapture();
+
+inline constexpr DWORD TME_LEAVE = 0x00000002;
+inline constexpr DWORD TME_CANCEL = 0x80000000;
+struct TRACKMOUSEEVENT {
+    DWORD cbSize;
+    DWORD dwFlags;
+    HWND hwndTrack;
+    DWORD dwHoverTime;
+};
+// TME_LEAVE: WM_MOUSELEAVE is posted once when the pointer leaves the
+// window's client area (at once if it is not over it); TME_CANCEL with it
+// cancels. FALSE for a null record, a wrong size or a bad window.
+BOOL TrackMouseEvent(TRACKMOUSEEVENT* track);
+// Between screen and client coordinates of the window; FALSE for a bad
+// window or a null point.
+BOOL ScreenToClient(HWND window, POINT* point);
+BOOL ClientToScreen(HWND window, POINT* point);
 
 }  // namespace lumenbox::win

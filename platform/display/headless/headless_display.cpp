@@ -91,6 +91,7 @@ void HeadlessDisplay::AddWindow(WindowId window, const WindowPlacement& placemen
 void HeadlessDisplay::RemoveWindow(WindowId window) {
     std::lock_guard lock(mutex_);
     windows_.Remove(window);
+    if (pointerWindow_ == window) pointerWindow_ = 0;
 }
 
 void HeadlessDisplay::SetVisible(WindowId window, bool visible) {
@@ -136,6 +137,8 @@ void HeadlessDisplay::Reset() {
     openGLAltersFloatingPoint_ = false;
     fonts_.reset();
     keys_ = KeyStates{};
+    pointerWindow_ = 0;
+    buttons_ = 0;
 }
 
 void HeadlessDisplay::SetScreen(int width, int height, int bitsPerPixel) {

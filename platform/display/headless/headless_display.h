@@ -65,10 +65,17 @@ public:
     void SetToggle(int virtualKey, bool on);
     void ClickClose(WindowId window);
     void Expose(WindowId window, int left, int top, int right, int bottom);
+    void MovePointer(WindowId window, int x, int y);
+    void PressButton(int button);
+    void ReleaseButton(int button);
+    void TurnWheel(int notches);
 
 private:
     // Changes the key state and reports the key to the focused window.
     void SendKey(int virtualKey, bool down, bool autoRepeat);
+    // Reports a mouse event at the pointer's position, with the buttons and
+    // keys as they are after it; nothing while the pointer is over no window.
+    void SendPointer(PointerEvent::Kind kind, int button, int notches);
 
     mutable std::mutex mutex_;
     ScreenInfo screen_;
@@ -77,6 +84,10 @@ private:
     std::optional<std::vector<std::string>> fonts_;  // unset: the machine's
     KeyStates keys_{};
     EventSink* sink_ = nullptr;
+    WindowId pointerWindow_ = 0;  // the window the pointer was last moved over
+    int pointerX_ = 0;            // in its client pixels
+    int pointerY_ = 0;
+    int buttons_ = 0;             // bit 0 left, 1 right, 2 middle
     WindowStack windows_;
     std::unique_ptr<InputScript> script_;  // last: stopped before the rest goes
 };

@@ -103,4 +103,20 @@ void Expose(WindowId window, int left, int top, int right, int bottom) {
     if (HeadlessDisplay* display = Active()) display->Expose(window, left, top, right, bottom);
 }
 
+void MovePointer(WindowId window, int x, int y) {
+    if (HeadlessDisplay* display = Active()) display->MovePointer(window, x, y);
+}
+
+void PressButton(int button) {
+    if (HeadlessDisplay* display = Active()) display->PressButton(button);
+}
+
+void ReleaseButton(int button) {
+    if (HeadlessDisplay* display = Active()) display->ReleaseButton(button);
+}
+
+void TurnWheel(int notches) {
+    if (HeadlessDisplay* display = Active()) display->TurnWheel(notches);
+}
+
 }  // namespace lumenbox::display::headless

@@ -84,6 +84,12 @@ private:
     void DispatchKey(const SDL_KeyboardEvent& key);
     void DispatchWindowEvent(const SDL_WindowEvent& windowEvent);
     void DispatchQuit();
+    // sdl_pointer_dispatch.cpp: the mouse, in client pixels of its window.
+    void DispatchMotion(const SDL_MouseMotionEvent& motion);
+    void DispatchButton(const SDL_MouseButtonEvent& button);
+    void DispatchWheel(const SDL_MouseWheelEvent& wheel);
+    void DispatchPointerLeft(WindowId window);
+    void SendPointer(WindowId window, PointerEvent::Kind kind, int x, int y, int button, int notches);
     WindowId WindowOfToolkitId(std::uint32_t toolkitId) const;
 
     ScreenInfo screen_{0, 0, 32};  // written before Start returns, constant after
@@ -97,6 +103,7 @@ private:
     std::map<WindowId, WindowRecord> windows_;
     SdlHeldKeys heldKeys_;
     WindowId focused_ = 0;
+    int mouseButtons_ = 0;  // held: bit 0 left, 1 right, 2 middle
     bool running_ = true;
 
     std::mutex lifetimeMutex_;  // serialises Shutdown callers

@@ -1,4 +1,5 @@
-// Toolkit events to the event sink: keys, close requests and exposures.
+// Toolkit events to the event sink: keys, close requests, exposures and the
+// pointer leaving a window.
 //
 // Runs on the display thread, which holds no lock of its own while it calls
 // the sink.
@@ -28,6 +29,16 @@ void SdlDisplay::Dispatch(const SDL_Event& event) {
             break;
         case SDL_QUIT:
             DispatchQuit();
+            break;
+        case SDL_MOUSEMOTION:
+            DispatchMotion(event.motion);
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP:
+            DispatchButton(event.button);
+            break;
+        case SDL_MOUSEWHEEL:
+            DispatchWheel(event.wheel);
             break;
         default:
             break;  // everything the system does not use
@@ -69,6 +80,9 @@ void SdlDisplay::DispatchWindowEvent(const SDL_WindowEvent& windowEvent) {
             record.shown->MarkDamaged();
             if (sink != nullptr)
                 sink->Exposed(window, 0, 0, record.placement.clientWidth, record.placement.clientHeight);
+            break;
+        case SDL_WINDOWEVENT_LEAVE:
+            DispatchPointerLeft(window);
             break;
         case SDL_WINDOWEVENT_FOCUS_GAINED:
             focused_ = window;

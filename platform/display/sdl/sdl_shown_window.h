@@ -24,6 +24,8 @@ public:
     SdlShownWindow& operator=(const SdlShownWindow&) = delete;
 
     std::uint32_t ToolkitId() const { return SDL_GetWindowID(window_); }
+    // The size the window has on the desktop now, which the picture fills.
+    void DrawnSize(int& width, int& height) const { SDL_GetWindowSize(window_, &width, &height); }
     // Brings the window to the front and gives it the keyboard.
     void Raise();
     // The screen lost what was shown (exposure): show it again at the next

@@ -2,6 +2,8 @@
 #include "platform/display/sdl/sdl_window_geometry.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstdint>
 
 namespace lumenbox::display {
 
@@ -43,6 +45,27 @@ SdlWindowGeometry PlaceSdlWindow(const WindowPlacement& placement, int desktopWi
         geometry.y = Bounded(placement.y, -kCoordinateLimit, kCoordinateLimit) + top;
     }
     return geometry;
+}
+
+namespace {
+
+// Rounds towards minus infinity, so the pixel column left of the window is
+// -1, not 0.
+std::int64_t FloorDivide(std::int64_t numerator, std::int64_t denominator) {
+    const std::int64_t quotient = numerator / denominator;
+    return (numerator % denominator != 0 && (numerator < 0) != (denominator < 0)) ? quotient - 1 : quotient;
+}
+
+int ScaleBack(int point, int drawn, int client) {
+    const std::int64_t value = FloorDivide(std::int64_t{point} * client, drawn);
+    return static_cast<int>(std::clamp<std::int64_t>(value, INT_MIN, INT_MAX));
+}
+
+}  // namespace
+
+SdlClientPoint ClientPointOf(int x, int y, int drawnWidth, int drawnHeight, int clientWidth, int clientHeight) {
+    if (drawnWidth <= 0 || drawnHeight <= 0 || clientWidth <= 0 || clientHeight <= 0) return SdlClientPoint{-1, -1};
+    return SdlClientPoint{ScaleBack(x, drawnWidth, clientWidth), ScaleBack(y, drawnHeight, clientHeight)};
 }
 
 }  // namespace lumenbox::display

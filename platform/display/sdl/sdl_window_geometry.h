@@ -26,4 +26,19 @@ struct SdlWindowGeometry {
 // hard to see.
 SdlWindowGeometry PlaceSdlWindow(const WindowPlacement& placement, int desktopWidth, int desktopHeight);
 
+struct SdlClientPoint {
+    int x;
+    int y;
+
+    friend bool operator==(const SdlClientPoint&, const SdlClientPoint&) = default;
+};
+
+// The client pixel under point (x, y) of a toolkit window drawn
+// `drawnWidth` x `drawnHeight` (the client area times the scale, or whatever
+// size the window manager gave it: the picture fills the window). Points
+// left of or above the window give negative positions, points beyond it
+// positions at or past the client size, as a captured pointer reports them.
+// (-1, -1) when either size is empty.
+SdlClientPoint ClientPointOf(int x, int y, int drawnWidth, int drawnHeight, int clientWidth, int clientHeight);
+
 }  // namespace lumenbox::display

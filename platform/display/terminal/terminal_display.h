@@ -1,5 +1,5 @@
 // The terminal display: the visible window drawn into the terminal in 24-bit
-// colour half-blocks, keys read from the terminal.
+// colour half-blocks, keys and mouse reports read from the terminal.
 //
 // A thread of the display's own does all terminal input and output: it reads
 // and parses keys, and about thirty times a second draws the shown window
@@ -78,7 +78,10 @@ private:
     // ---- Display thread (terminal_display_thread.cpp) ----
     void ThreadMain();
     void ReadInput(std::chrono::milliseconds timeout);
-    void Deliver(const std::vector<TerminalKey>& keys);
+    void Deliver(const std::vector<TerminalInput>& input);
+    void DeliverKey(const TerminalKey& key);
+    // terminal_display_pointer.cpp: a mouse report to the shown window.
+    void DeliverMouse(const TerminalMouse& mouse);
     void PresentFrame();
     Snapshot TakeSnapshot(bool redraw);
 
@@ -105,6 +108,7 @@ private:
     std::uint64_t drawnVersion_ = 0;
     bool blank_ = true;
     std::chrono::steady_clock::time_point lastInput_{};
+    int mouseButtons_ = 0;  // held, as the mouse reports told: bit 0 left, 1 right, 2 middle
 
     std::atomic<bool> stopping_{false};
     std::mutex lifetimeMutex_;  // serialises Shutdown callers

@@ -48,26 +48,31 @@ void TerminalDisplay::ReadInput(milliseconds timeout) {
     const auto now = Clock::now();
     if (got > 0) {
         lastInput_ = now;
-        Deliver(parser_.Feed(std::string_view(buffer.data(), static_cast<std::size_t>(got))));
+        Deliver(parser_.FeedInput(std::string_view(buffer.data(), static_cast<std::size_t>(got))));
     } else if (parser_.Pending() && now - lastInput_ >= kEscapeWait) {
-        Deliver(parser_.Expire());
+        Deliver(parser_.ExpireInput());
+    }
+}
+
+void TerminalDisplay::Deliver(const std::vector<TerminalInput>& input) {
+    for (const TerminalInput& item : input) {
+        if (item.key) DeliverKey(*item.key);
+        if (item.mouse) DeliverMouse(*item.mouse);
     }
 }
 
 // Each key as a whole stroke to the window with the focus, with no lock of
 // the display's held: the sink may call back into it.
-void TerminalDisplay::Deliver(const std::vector<TerminalKey>& keys) {
-    for (const TerminalKey& key : keys) {
-        const std::vector<KeyEvent> events = strokes_.Strike(key);
-        WindowId target = 0;
-        {
-            std::lock_guard lock(mutex_);
-            target = KeyTargetLocked();
-        }
-        EventSink* sink = sink_.load(std::memory_order_acquire);
-        if (sink == nullptr || target == 0) continue;
-        for (const KeyEvent& event : events) sink->Key(target, event);
+void TerminalDisplay::DeliverKey(const TerminalKey& key) {
+    const std::vector<KeyEvent> events = strokes_.Strike(key);
+    WindowId target = 0;
+    {
+        std::lock_guard lock(mutex_);
+        target = KeyTargetLocked();
     }
+    EventSink* sink = sink_.load(std::memory_order_acquire);
+    if (sink == nullptr || target == 0) return;
+    for (const KeyEvent& event : events) sink->Key(target, event);
 }
 
 void TerminalDisplay::PresentFrame() {

@@ -127,6 +127,7 @@ int TildeKey(int number) {
 struct Step {
     std::size_t consumed;
     std::optional<TerminalKey> key;
+    std::optional<TerminalMouse> mouse = std::nullopt;
 };
 
 constexpr Step kUnfinished{0, std::nullopt};
@@ -141,6 +142,39 @@ std::vector<int> Parameters(std::string_view text) {
         }
     }
     return numbers;
+}
+
+// The button byte of an SGR report: the low two bits name the button (left,
+// middle, right) or, with 64 added, the wheel's direction; 4, 8 and 16 are
+// Shift, Alt and Ctrl; 32 marks movement. Other buttons (128 and up) and
+// numbers missing or out of range make no report.
+std::optional<TerminalMouse> SgrMouse(std::string_view parameters, char final) {
+    const std::vector<int> numbers = Parameters(parameters.substr(1));
+    if (numbers.size() != 3 || numbers[1] < 1 || numbers[2] < 1 || numbers[0] >= 128) return std::nullopt;
+    if (parameters.substr(1).find_first_not_of("0123456789;") != std::string_view::npos) return std::nullopt;
+    const int code = numbers[0];
+    TerminalMouse mouse;
+    mouse.column = numbers[1] - 1;
+    mouse.row = numbers[2] - 1;
+    mouse.shift = (code & 4) != 0;
+    mouse.alt = (code & 8) != 0;
+    mouse.control = (code & 16) != 0;
+    constexpr int kButtonOf[4] = {1, 3, 2, 0};  // left, middle, right, none
+    const int low = code & 3;
+    if (code & 64) {
+        if (low > 1 || final != 'M') return std::nullopt;
+        mouse.kind = TerminalMouse::Kind::Wheel;
+        mouse.notches = low == 0 ? 1 : -1;
+        return mouse;
+    }
+    mouse.button = kButtonOf[low];
+    if (code & 32) {
+        mouse.kind = TerminalMouse::Kind::Drag;
+    } else {
+        if (mouse.button == 0) return std::nullopt;
+        mouse.kind = final == 'M' ? TerminalMouse::Kind::Press : TerminalMouse::Kind::Release;
+    }
+    return mouse;
 }
 
 std::optional<TerminalKey> CsiKey(std::string_view parameters, char final) {
@@ -173,7 +207,12 @@ Step ParseCsi(std::string_view s) {
     while (i < s.size() && s[i] >= 0x20 && s[i] <= 0x3f) ++i;  // parameters and intermediates
     if (i == s.size()) return i >= kLongestSequence ? Step{i, std::nullopt} : kUnfinished;
     if (s[i] < 0x40 || s[i] > 0x7e) return Step{i, std::nullopt};  // broken off by another byte
-    return Step{i + 1, CsiKey(s.substr(2, i - 2), s[i])};
+    const std::string_view parameters = s.substr(2, i - 2);
+    if (!parameters.empty() && parameters[0] == '<') {
+        if (s[i] != 'M' && s[i] != 'm') return Step{i + 1, std::nullopt};
+        return Step{i + 1, std::nullopt, SgrMouse(parameters, s[i])};
+    }
+    return Step{i + 1, CsiKey(parameters, s[i])};
 }
 
 // SS3: "ESC O" and a letter, as terminals send cursor keys in application
@@ -206,18 +245,31 @@ Step ParseAt(std::string_view s) {
 
 }  // namespace
 
-std::vector<TerminalKey> TerminalKeyParser::Feed(std::string_view bytes) {
+std::vector<TerminalInput> TerminalKeyParser::FeedInput(std::string_view bytes) {
     pending_.append(bytes);
-    std::vector<TerminalKey> keys;
+    std::vector<TerminalInput> input;
     std::size_t at = 0;
     while (at < pending_.size()) {
         const Step step = ParseAt(std::string_view(pending_).substr(at));
         if (step.consumed == 0) break;
-        if (step.key) keys.push_back(*step.key);
+        if (step.key || step.mouse) input.push_back(TerminalInput{step.key, step.mouse});
         at += step.consumed;
     }
     pending_.erase(0, at);
+    return input;
+}
+
+std::vector<TerminalKey> TerminalKeyParser::Feed(std::string_view bytes) {
+    std::vector<TerminalKey> keys;
+    for (const TerminalInput& input : FeedInput(bytes))
+        if (input.key) keys.push_back(*input.key);
     return keys;
+}
+
+std::vector<TerminalInput> TerminalKeyParser::ExpireInput() {
+    std::vector<TerminalInput> input;
+    for (const TerminalKey& key : Expire()) input.push_back(TerminalInput{key, std::nullopt});
+    return input;
 }
 
 std::vector<TerminalKey> TerminalKeyParser::Expire() {

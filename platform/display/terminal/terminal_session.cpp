@@ -17,10 +17,15 @@ namespace lumenbox::display {
 
 namespace {
 
-// Alternate screen, cursor hidden, default colours, blank.
-constexpr std::string_view kEnterScreen = "\x1b[?1049h\x1b[?25l\x1b[0m\x1b[2J";
-// Default colours, cursor shown, back to the main screen and what it held.
-constexpr std::string_view kLeaveScreen = "\x1b[0m\x1b[?25h\x1b[?1049l";
+// Alternate screen, cursor hidden, default colours, blank; mouse reports on:
+// presses and releases (1000), movement while a button is held (1002), in
+// the SGR form (1006), which has no limit on the column and tells which
+// button was released.
+constexpr std::string_view kEnterScreen = "\x1b[?1049h\x1b[?25l\x1b[0m\x1b[2J\x1b[?1000h\x1b[?1002h\x1b[?1006h";
+// Mouse reports off, default colours, cursor shown, back to the main screen
+// and what it held. The signal handler writes this too, so the terminal is
+// never left reporting the mouse to the shell.
+constexpr std::string_view kLeaveScreen = "\x1b[?1006l\x1b[?1002l\x1b[?1000l\x1b[0m\x1b[?25h\x1b[?1049l";
 
 // Those that end a process by default and can be caught. SIGABRT is how an
 // uncaught exception or a failed assertion ends it; SIGQUIT is Ctrl+\.

@@ -288,3 +288,37 @@ TEST(SdlCommandQueue, ClosingReleasesWaiters) {
 
 }  // namespace
 }  // namespace lumenbox::display
+
+namespace lumenbox::display {
+namespace {
+
+TEST(SdlClientPoint, OneToOneWindowsReportClientPixels) {
+    EXPECT_EQ(ClientPointOf(0, 0, 640, 480, 640, 480), (SdlClientPoint{0, 0}));
+    EXPECT_EQ(ClientPointOf(10, 20, 640, 480, 640, 480), (SdlClientPoint{10, 20}));
+    EXPECT_EQ(ClientPointOf(639, 479, 640, 480, 640, 480), (SdlClientPoint{639, 479}));
+}
+
+TEST(SdlClientPoint, MagnifiedWindowsMapEveryScreenPixelOfACanvasPixelToIt) {
+    // Shown three times over: canvas pixel (10, 20) covers window points
+    // 30 to 32 across and 60 to 62 down.
+    for (int dx = 0; dx < 3; ++dx) {
+        for (int dy = 0; dy < 3; ++dy) {
+            EXPECT_EQ(ClientPointOf(30 + dx, 60 + dy, 960, 600, 320, 200), (SdlClientPoint{10, 20})) << dx << "," << dy;
+        }
+    }
+    EXPECT_EQ(ClientPointOf(33, 63, 960, 600, 320, 200), (SdlClientPoint{11, 21}));
+}
+
+TEST(SdlClientPoint, PointsBesideTheWindowLieOutsideTheClientArea) {
+    EXPECT_EQ(ClientPointOf(-1, -3, 960, 600, 320, 200), (SdlClientPoint{-1, -1}));
+    EXPECT_EQ(ClientPointOf(-4, 600, 960, 600, 320, 200), (SdlClientPoint{-2, 200}));
+    EXPECT_EQ(ClientPointOf(10, 10, 0, 600, 320, 200), (SdlClientPoint{-1, -1}));
+    EXPECT_EQ(ClientPointOf(INT_MAX, INT_MIN, 1, 1, INT_MAX, INT_MAX), (SdlClientPoint{INT_MAX, INT_MIN}));
+}
+
+TEST(SdlClientPoint, AWindowTheManagerStretchedMapsInProportion) {
+    EXPECT_EQ(ClientPointOf(1000, 500, 2000, 1000, 640, 480), (SdlClientPoint{320, 240}));
+}
+
+}  // namespace
+}  // namespace lumenbox::display

@@ -58,6 +58,18 @@ public:
                             std::to_string(right) + "," + std::to_string(bottom));
         changed_.notify_all();
     }
+    void Pointer(WindowId window, const PointerEvent& event) override {
+        std::lock_guard lock(mutex_);
+        pointer.push_back(std::to_string(window) + " kind " + std::to_string(static_cast<int>(event.kind)) + " button " +
+                          std::to_string(event.button) + " at " + std::to_string(event.x) + "," +
+                          std::to_string(event.y) + " held " + std::to_string(event.buttons) +
+                          ((event.states[0x11] & 0x80) ? " ctrl" : ""));
+        changed_.notify_all();
+    }
+    bool WaitForPointer(std::size_t count) {
+        std::unique_lock lock(mutex_);
+        return changed_.wait_for(lock, kPatience, [&] { return pointer.size() >= count; });
+    }
     bool WaitForKeys(std::size_t count) {
         std::unique_lock lock(mutex_);
         return changed_.wait_for(lock, kPatience, [&] { return keys.size() >= count; });
@@ -69,6 +81,7 @@ public:
 
     std::vector<std::string> keys;
     std::vector<std::string> exposures;
+    std::vector<std::string> pointer;
 
 private:
     std::mutex mutex_;
@@ -125,6 +138,7 @@ int DrawReadAndRestore() {
     std::string seen;
     // The alternate screen, then red half-blocks.
     if (!ReadUntil(master, seen, "\x1b[?1049h")) return 12;
+    if (!ReadUntil(master, seen, "\x1b[?1000h\x1b[?1002h\x1b[?1006h")) return 21;
     if (!ReadUntil(master, seen, "\x1b[38;2;255;0;0m\x1b[48;2;255;0;0m\xe2\x96\x80")) return 13;
 
     termios raw{};
@@ -136,6 +150,14 @@ int DrawReadAndRestore() {
     if (write(master, ctrlUp.data(), ctrlUp.size()) != static_cast<ssize_t>(ctrlUp.size())) return 15;
     if (!sink.WaitForKeys(4)) return 16;
     if (sink.keys != std::vector<std::string>{"7 down 17", "7 down 38", "7 up 38", "7 up 17"}) return 17;
+
+    // The 4 x 4 window fills the 8 x 4 terminal at two cells a pixel: the
+    // cell in column 3, row 2 shows pixel (1, 1). Ctrl held with the release.
+    const std::string click = "\x1b[<0;3;2M\x1b[<16;3;2m";
+    if (write(master, click.data(), click.size()) != static_cast<ssize_t>(click.size())) return 22;
+    if (!sink.WaitForPointer(2)) return 23;
+    if (sink.pointer != std::vector<std::string>{"7 kind 1 button 1 at 1,1 held 1", "7 kind 2 button 1 at 1,1 held 0 ctrl"})
+        return 24;
 
     winsize bigger{6, 12, 0, 0};
     ioctl(master, TIOCSWINSZ, &bigger);
@@ -204,7 +226,7 @@ int TerminalComesBackAfter(WayOut way, int expectedSignal) {
     if (waitpid(program, &status, 0) != program) return 46;
     if (expectedSignal == 0 && !(WIFEXITED(status) && WEXITSTATUS(status) == 0)) return 47;
     if (expectedSignal != 0 && !(WIFSIGNALED(status) && WTERMSIG(status) == expectedSignal)) return 48;
-    if (!ReadUntil(master, seen, "\x1b[?25h\x1b[?1049l")) return 49;
+    if (!ReadUntil(master, seen, "\x1b[?1000l\x1b[0m\x1b[?25h\x1b[?1049l")) return 49;
     termios after{};
     if (tcgetattr(slave, &after) != 0) return 50;
     if ((after.c_lflag & (ICANON | ECHO)) != (ICANON | ECHO) || (after.c_iflag & ICRNL) == 0) return 51;
