@@ -25,12 +25,21 @@ void AttachDepthStencil(const GlCalls& gl, Framebuffer& framebuffer, DepthStenci
 void AttachColour(const GlCalls& gl, Framebuffer& framebuffer) {
     gl.GenTextures(1, &framebuffer.colour);
     gl.BindTexture(GL_TEXTURE_2D, framebuffer.colour);
-    // Given as BGRA, the driver keeps it as BGRA, and reading it back as
-    // BGRA copies rather than swizzles.
-    gl.TexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, framebuffer.width, framebuffer.height, 0, GL_BGRA, GL_UNSIGNED_BYTE,
+    gl.TexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, framebuffer.width, framebuffer.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
                   nullptr);
     gl.BindTexture(GL_TEXTURE_2D, 0);
     gl.FramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, framebuffer.colour, 0);
+}
+
+// Red and blue change places: RGBA bytes become a DIB's BGRA and back.
+void SwapRedAndBlue(std::vector<std::uint32_t>& pixels) {
+    for (std::uint32_t& p : pixels) p = (p & 0xFF00FF00u) | ((p >> 16) & 0xFFu) | ((p & 0xFFu) << 16);
+}
+
+GLenum PreferredOrder(const GlCalls& gl) {
+    GLint format = GL_RGBA;
+    gl.GetIntegerv(GL_IMPLEMENTATION_COLOR_READ_FORMAT, &format);
+    return format == GL_BGRA ? GL_BGRA : GL_RGBA;
 }
 
 }  // namespace
@@ -53,6 +62,7 @@ bool PrepareFramebuffer(const GlCalls& gl, Framebuffer& framebuffer, int width, 
         return false;
     }
     gl.Viewport(0, 0, width, height);
+    framebuffer.order = PreferredOrder(gl);
     return true;
 }
 
@@ -65,20 +75,23 @@ void ReadFramebuffer(const GlCalls& gl, const Framebuffer& framebuffer, std::vec
     gl.GetIntegerv(GL_READ_FRAMEBUFFER_BINDING, &readBinding);
     gl.BindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer.object);
     gl.PixelStorei(GL_PACK_ALIGNMENT, 4);
-    gl.ReadPixels(0, 0, framebuffer.width, framebuffer.height, GL_BGRA, GL_UNSIGNED_BYTE, pixels.data());
+    gl.ReadPixels(0, 0, framebuffer.width, framebuffer.height, framebuffer.order, GL_UNSIGNED_BYTE, pixels.data());
     gl.PixelStorei(GL_PACK_ALIGNMENT, alignment);
     gl.BindFramebuffer(GL_READ_FRAMEBUFFER, static_cast<GLuint>(readBinding));
+    if (framebuffer.order == GL_RGBA) SwapRedAndBlue(pixels);
 }
 
-void WriteFramebuffer(const GlCalls& gl, const Framebuffer& framebuffer, const std::vector<std::uint32_t>& pixels) {
+void WriteFramebuffer(const GlCalls& gl, const Framebuffer& framebuffer, std::vector<std::uint32_t>& pixels) {
+    if (framebuffer.order == GL_RGBA) SwapRedAndBlue(pixels);
     GLint alignment = 4;
     GLint texture = 0;
     gl.GetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
     gl.GetIntegerv(GL_TEXTURE_BINDING_2D, &texture);
     gl.PixelStorei(GL_UNPACK_ALIGNMENT, 4);
     gl.BindTexture(GL_TEXTURE_2D, framebuffer.colour);
-    gl.TexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, framebuffer.width, framebuffer.height, GL_BGRA, GL_UNSIGNED_BYTE,
-                     pixels.data());
+    gl.TexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, framebuffer.width, framebuffer.height, framebuffer.order,
+                     GL_UNSIGNED_BYTE, pixels.data());
+    if (framebuffer.order == GL_RGBA) SwapRedAndBlue(pixels);
     gl.PixelStorei(GL_UNPACK_ALIGNMENT, alignment);
     gl.BindTexture(GL_TEXTURE_2D, static_cast<GLuint>(texture));
 }

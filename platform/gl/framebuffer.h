@@ -5,8 +5,9 @@
 //
 // Every call here needs the framebuffer's context current on the calling
 // thread. Rows run bottom first, as OpenGL stores them; a pixel is
-// 0xAARRGGBB, the word a 32-bit DIB holds, read in the order llvmpipe keeps
-// a BGRA texture so that reading back is a plain copy.
+// 0xAARRGGBB, the word a 32-bit DIB holds. Pixels are read in the order the
+// driver stores them (llvmpipe keeps RGBA; reading BGRA from it costs five
+// times as much) and put into the DIB order here.
 #pragma once
 
 #include <cstdint>
@@ -22,6 +23,7 @@ struct Framebuffer {
     GLuint depthStencil = 0;  // a renderbuffer, or 0 when the format has neither
     int width = 0;
     int height = 0;
+    GLenum order = GL_RGBA;  // the driver's preferred read order, GL_RGBA or GL_BGRA
 };
 
 struct DepthStencilBits {
@@ -37,8 +39,9 @@ bool PrepareFramebuffer(const GlCalls& gl, Framebuffer& framebuffer, int width, 
 // The framebuffer's pixels into `pixels` (width * height words).
 void ReadFramebuffer(const GlCalls& gl, const Framebuffer& framebuffer, std::vector<std::uint32_t>& pixels);
 
-// `pixels` (width * height words) into the colour buffer.
-void WriteFramebuffer(const GlCalls& gl, const Framebuffer& framebuffer, const std::vector<std::uint32_t>& pixels);
+// `pixels` (width * height words) into the colour buffer; they are reordered
+// in place on the way and put back as they were.
+void WriteFramebuffer(const GlCalls& gl, const Framebuffer& framebuffer, std::vector<std::uint32_t>& pixels);
 
 // The framebuffer's names go back to the context; its sizes become zero.
 void DeleteFramebuffer(const GlCalls& gl, Framebuffer& framebuffer);
