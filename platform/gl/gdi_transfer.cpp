@@ -65,12 +65,21 @@ bool WriteIndexed(HDC dc, int width, int height, int bitsPerPixel, const std::ve
     BITMAPINFO info = BottomUpHeader(width, height, bitsPerPixel);
     HBITMAP bitmap = SelectedBitmap(dc);
     if (GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), rows.data(), &info, DIB_RGB_COLORS) != height) return false;
+    // OpenGL pictures come in runs of one colour: the last answer is kept.
+    Rgb lastColour = table.At(0) ^ 1u;
+    unsigned lastIndex = 0;
     for (int y = 0; y < height; ++y) {
         std::uint8_t* row = rows.data() + rowBytes * y;
         const std::size_t first = static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
         for (int x = 0; x < width; ++x) {
             const std::size_t i = first + static_cast<std::size_t>(x);
-            if (((before[i] ^ after[i]) & kColourBits) != 0) format->set(row, x, table.Nearest(after[i] & kColourBits));
+            if (((before[i] ^ after[i]) & kColourBits) == 0) continue;
+            const Rgb colour = after[i] & kColourBits;
+            if (colour != lastColour) {
+                lastColour = colour;
+                lastIndex = table.Nearest(colour);
+            }
+            format->set(row, x, lastIndex);
         }
     }
     info = BottomUpHeader(width, height, bitsPerPixel);
