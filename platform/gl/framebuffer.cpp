@@ -32,8 +32,10 @@ void AttachColour(const GlCalls& gl, Framebuffer& framebuffer) {
 }
 
 // Red and blue change places: RGBA bytes become a DIB's BGRA and back.
+std::uint32_t RedAndBlueSwapped(std::uint32_t p) { return (p & 0xFF00FF00u) | ((p >> 16) & 0xFFu) | ((p & 0xFFu) << 16); }
+
 void SwapRedAndBlue(std::vector<std::uint32_t>& pixels) {
-    for (std::uint32_t& p : pixels) p = (p & 0xFF00FF00u) | ((p >> 16) & 0xFFu) | ((p & 0xFFu) << 16);
+    for (std::uint32_t& p : pixels) p = RedAndBlueSwapped(p);
 }
 
 GLenum PreferredOrder(const GlCalls& gl) {
@@ -81,8 +83,14 @@ void ReadFramebuffer(const GlCalls& gl, const Framebuffer& framebuffer, std::vec
     if (framebuffer.order == GL_RGBA) SwapRedAndBlue(pixels);
 }
 
-void WriteFramebuffer(const GlCalls& gl, const Framebuffer& framebuffer, std::vector<std::uint32_t>& pixels) {
-    if (framebuffer.order == GL_RGBA) SwapRedAndBlue(pixels);
+void WriteFramebuffer(const GlCalls& gl, const Framebuffer& framebuffer, const std::vector<std::uint32_t>& pixels,
+                      std::vector<std::uint32_t>& scratch) {
+    const std::uint32_t* data = pixels.data();
+    if (framebuffer.order == GL_RGBA) {
+        scratch.resize(pixels.size());
+        for (std::size_t i = 0; i < pixels.size(); ++i) scratch[i] = RedAndBlueSwapped(pixels[i]);
+        data = scratch.data();
+    }
     GLint alignment = 4;
     GLint texture = 0;
     gl.GetIntegerv(GL_UNPACK_ALIGNMENT, &alignment);
@@ -90,8 +98,7 @@ void WriteFramebuffer(const GlCalls& gl, const Framebuffer& framebuffer, std::ve
     gl.PixelStorei(GL_UNPACK_ALIGNMENT, 4);
     gl.BindTexture(GL_TEXTURE_2D, framebuffer.colour);
     gl.TexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, framebuffer.width, framebuffer.height, framebuffer.order,
-                     GL_UNSIGNED_BYTE, pixels.data());
-    if (framebuffer.order == GL_RGBA) SwapRedAndBlue(pixels);
+                     GL_UNSIGNED_BYTE, data);
     gl.PixelStorei(GL_UNPACK_ALIGNMENT, alignment);
     gl.BindTexture(GL_TEXTURE_2D, static_cast<GLuint>(texture));
 }

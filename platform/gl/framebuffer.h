@@ -39,9 +39,10 @@ bool PrepareFramebuffer(const GlCalls& gl, Framebuffer& framebuffer, int width, 
 // The framebuffer's pixels into `pixels` (width * height words).
 void ReadFramebuffer(const GlCalls& gl, const Framebuffer& framebuffer, std::vector<std::uint32_t>& pixels);
 
-// `pixels` (width * height words) into the colour buffer; they are reordered
-// in place on the way and put back as they were.
-void WriteFramebuffer(const GlCalls& gl, const Framebuffer& framebuffer, std::vector<std::uint32_t>& pixels);
+// `pixels` (width * height words) into the colour buffer; `scratch` holds
+// them in the driver's order on the way.
+void WriteFramebuffer(const GlCalls& gl, const Framebuffer& framebuffer, const std::vector<std::uint32_t>& pixels,
+                      std::vector<std::uint32_t>& scratch);
 
 // The framebuffer's names go back to the context; its sizes become zero.
 void DeleteFramebuffer(const GlCalls& gl, Framebuffer& framebuffer);

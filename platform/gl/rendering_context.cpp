@@ -89,7 +89,7 @@ void HandOverSurface(GlContext& record, HDC dc) {
     if (!detail::PrepareFramebuffer(gl, record.framebuffer, width, height, record.bits)) return;
     if (GetObjectType(dc) != OBJ_MEMDC) return;
     if (detail::ReadSelectedBitmap(dc, width, height, record.handedOver))
-        detail::WriteFramebuffer(gl, record.framebuffer, record.handedOver);
+        detail::WriteFramebuffer(gl, record.framebuffer, record.handedOver, record.readBack);
 }
 
 }  // namespace
