@@ -27,21 +27,54 @@ bool HardwareAskedFor() {
     return choice && std::strcmp(choice, "hardware") == 0;
 }
 
-// Mesa's software device, where the library can name devices; nullptr lets
-// the platform choose (on a machine without a GPU, the software one anyway).
-EGLDeviceEXT SoftwareDevice(const EglCalls& egl) {
-    const char* client = egl.QueryString(EGL_NO_DISPLAY, EGL_EXTENSIONS);
-    if (!HasExtension(client, "EGL_EXT_explicit_device") || !egl.QueryDevicesEXT || !egl.QueryDeviceStringEXT)
-        return nullptr;
+// The devices EGL knows; none where it cannot list them.
+std::vector<EGLDeviceEXT> Devices(const EglCalls& egl) {
     EGLint count = 0;
-    if (!egl.QueryDevicesEXT(0, nullptr, &count) || count <= 0) return nullptr;
+    if (!egl.QueryDevicesEXT || !egl.QueryDevicesEXT(0, nullptr, &count) || count <= 0) return {};
     std::vector<EGLDeviceEXT> devices(static_cast<std::size_t>(count));
-    if (!egl.QueryDevicesEXT(count, devices.data(), &count)) return nullptr;
-    for (EGLint i = 0; i < count; ++i)
-        if (HasExtension(egl.QueryDeviceStringEXT(devices[static_cast<std::size_t>(i)], EGL_EXTENSIONS),
-                         "EGL_MESA_device_software"))
-            return devices[static_cast<std::size_t>(i)];
+    if (!egl.QueryDevicesEXT(count, devices.data(), &count)) return {};
+    devices.resize(static_cast<std::size_t>(count));
+    return devices;
+}
+
+bool IsSoftware(const EglCalls& egl, EGLDeviceEXT device) {
+    return egl.QueryDeviceStringEXT &&
+           HasExtension(egl.QueryDeviceStringEXT(device, EGL_EXTENSIONS), "EGL_MESA_device_software");
+}
+
+// The software device when the machine has another one too; nullptr when
+// the software device is all there is, which the platform picks anyway.
+EGLDeviceEXT SoftwareBesideHardware(const EglCalls& egl) {
+    const std::vector<EGLDeviceEXT> devices = Devices(egl);
+    if (devices.size() < 2) return nullptr;
+    for (EGLDeviceEXT device : devices)
+        if (IsSoftware(egl, device)) return device;
     return nullptr;
+}
+
+// A display on the given device. The surfaceless platform takes a device
+// where EGL_EXT_explicit_device is offered (Mesa 23 on); before that, the
+// device platform gives the same display with no surfaces on a named device.
+// A device handle fits only the 1.5 call's EGLAttrib list.
+EGLDisplay DisplayOnDevice(const EglCalls& egl, EGLDeviceEXT device) {
+    if (!egl.GetPlatformDisplay) return EGL_NO_DISPLAY;
+    const char* client = egl.QueryString(EGL_NO_DISPLAY, EGL_EXTENSIONS);
+    if (HasExtension(client, "EGL_EXT_explicit_device")) {
+        const EGLAttrib attributes[] = {EGL_DEVICE_EXT, reinterpret_cast<EGLAttrib>(device), EGL_NONE};
+        return egl.GetPlatformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, attributes);
+    }
+    if (HasExtension(client, "EGL_EXT_platform_device"))
+        return egl.GetPlatformDisplay(EGL_PLATFORM_DEVICE_EXT, device, nullptr);
+    return EGL_NO_DISPLAY;
+}
+
+bool Usable(const EglCalls& egl, EGLDisplay display) {
+    EGLint major = 0;
+    EGLint minor = 0;
+    if (display == EGL_NO_DISPLAY || !egl.Initialize(display, &major, &minor)) return false;
+    const char* extensions = egl.QueryString(display, EGL_EXTENSIONS);
+    return HasExtension(extensions, "EGL_KHR_no_config_context") ||
+           HasExtension(extensions, "EGL_MESA_configless_context");
 }
 
 EGLDisplay OpenDisplay() {
@@ -50,23 +83,12 @@ EGLDisplay OpenDisplay() {
     // Asked for by name: the default display follows DISPLAY into X11.
     if (!HasExtension(egl->QueryString(EGL_NO_DISPLAY, EGL_EXTENSIONS), "EGL_MESA_platform_surfaceless"))
         return EGL_NO_DISPLAY;
-    EGLDisplay display = EGL_NO_DISPLAY;
-    // A device handle fits only the 1.5 call's EGLAttrib list.
-    EGLDeviceEXT device = HardwareAskedFor() ? nullptr : SoftwareDevice(*egl);
-    if (device && egl->GetPlatformDisplay) {
-        const EGLAttrib attributes[] = {EGL_DEVICE_EXT, reinterpret_cast<EGLAttrib>(device), EGL_NONE};
-        display = egl->GetPlatformDisplay(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, attributes);
+    if (EGLDeviceEXT software = HardwareAskedFor() ? nullptr : SoftwareBesideHardware(*egl)) {
+        const EGLDisplay display = DisplayOnDevice(*egl, software);
+        if (Usable(*egl, display)) return display;
     }
-    if (display == EGL_NO_DISPLAY)
-        display = egl->GetPlatformDisplayEXT(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
-    if (display == EGL_NO_DISPLAY) return EGL_NO_DISPLAY;
-    EGLint major = 0;
-    EGLint minor = 0;
-    if (!egl->Initialize(display, &major, &minor)) return EGL_NO_DISPLAY;
-    if (!HasExtension(egl->QueryString(display, EGL_EXTENSIONS), "EGL_KHR_no_config_context") &&
-        !HasExtension(egl->QueryString(display, EGL_EXTENSIONS), "EGL_MESA_configless_context"))
-        return EGL_NO_DISPLAY;
-    return display;
+    const EGLDisplay display = egl->GetPlatformDisplayEXT(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
+    return Usable(*egl, display) ? display : EGL_NO_DISPLAY;
 }
 
 }  // namespace

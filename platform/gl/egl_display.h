@@ -1,6 +1,9 @@
 // The one EGL display of the process: Mesa's surfaceless platform, on the
-// software device unless LUMENBOX_GL_DEVICE=hardware asks for the machine's
-// own, so that what OpenGL draws does not depend on the machine.
+// software device (EGL_MESA_device_software) unless LUMENBOX_GL_DEVICE=hardware
+// asks for the machine's own, so that what OpenGL draws does not depend on
+// the machine. Where the surfaceless platform cannot be given a device (Mesa
+// before EGL_EXT_explicit_device) and the machine has a GPU, the software
+// device's display comes from the device platform, surfaceless all the same.
 //
 // Initialised on first use and never terminated: terminating unloads the
 // driver under every other context and leaves the leak checker allocations
