@@ -2,9 +2,12 @@
 // switch between them.
 #include "graph/opengl.h"
 
+#include "graph/drawing_call.h"
+
 #include <cfenv>
 
 #include <lumenbox/graph.h>
+#include <lumenbox/win/gdi.h>
 #include <lumenbox/win/gl.h>
 #include <lumenbox/win/kernel.h>
 
@@ -86,6 +89,25 @@ void SelectGLTarget(bool toWindow) {
     // 6. Restores the view area, its origin and its clip region.
     SetViewArea(saved.x1, saved.y1, saved.x2, saved.y2, saved.clip);
     // 7.
+    win::LeaveCriticalSection(&GraphState.DrawLock);
+}
+
+void FinishGLDrawing() {
+    // 1.
+    if (!DrawingCallAllowed()) return;
+    if (!GraphState.GLReady) {
+        GraphState.GraphStatus = StatusNoOpenGL;
+        return;
+    }
+    // 2. The repaint must not read the page while it changes.
+    win::EnterCriticalSection(&GraphState.DrawLock);
+    const win::HDC target = win::wglGetCurrentDC();
+    if (target == GraphState.CanvasDC) {
+        win::SwapBuffers(target);
+        ShowCanvasPart(win::RECT{0, 0, GraphState.MaxX + 1, GraphState.MaxY + 1});
+    } else if (target == GraphState.WindowDC) {
+        win::SwapBuffers(target);
+    }
     win::LeaveCriticalSection(&GraphState.DrawLock);
 }
 

@@ -180,6 +180,13 @@ void SelectDrawPage(std::uint16_t page);
 // Makes the window's (true) or the canvas's (false) OpenGL context current.
 // Status -9 without OpenGL, and then not reset to 0 first.
 void SelectGLTarget(bool toWindow);
+// Waits for the current target's OpenGL drawing (glFinish) and puts it where
+// it belongs: into the canvas draw page for the canvas (pixels the drawing
+// did not change keep their value; in palette kinds a changed pixel becomes
+// the nearest palette entry, and the window shows it when drawing goes
+// there), or onto the window's client area for the window (until a repaint
+// from the shown page covers it). Status 0, -1 (no window), -9 (no OpenGL).
+void FinishGLDrawing();
 
 // ---- Colours and palette --------------------------------------------------
 

@@ -14,9 +14,11 @@
 #include <optional>
 #include <thread>
 #include <unordered_map>
+#include <vector>
 
 #include <lumenbox/win/gl.h>
 
+#include "platform/gl/framebuffer.h"
 #include "platform/kernel/handle_table.h"
 
 namespace lumenbox::win::detail {
@@ -29,6 +31,15 @@ inline constexpr int kBitmapPixelFormat = 2;
 struct GlContext {
     std::uintptr_t dc = 0;
     std::thread::id currentOn;  // default (no thread) while not current anywhere
+    EGLContext egl = EGL_NO_CONTEXT;
+    DepthStencilBits bits;  // as the DC's pixel format asked for
+    // Touched only by the thread the context is current on, which no other
+    // thread can take it from or delete it under.
+    Framebuffer framebuffer;
+    // A memory DC's picture as the framebuffer last held it (when handed
+    // over, or when last read back): what the drawing since has not changed.
+    std::vector<std::uint32_t> handedOver;
+    std::vector<std::uint32_t> readBack;  // kept only to spare an allocation a frame
 };
 
 struct PixelFormatRecord {

@@ -3,12 +3,16 @@
 #include <cfenv>
 
 #include "platform/display/display.h"
+#include "platform/gl/egl_display.h"
 
 namespace lumenbox::win::detail {
 
+// The display's word comes first: the headless display's switch must turn
+// OpenGL off without EGL ever being loaded.
 bool OpenGLOffered() {
     const display::Display* screen = display::Current();
-    return screen && screen->OpenGLAvailable();
+    if (!screen || !screen->OpenGLAvailable()) return false;
+    return SharedEglDisplay() != EGL_NO_DISPLAY && GlFunctions() != nullptr;
 }
 
 // Only the flags and the rounding mode change; exception traps stay masked,

@@ -20,6 +20,6 @@ cmake --build "$work/cmake-client" >/dev/null
 libdir=$(dirname "$(find "$work/prefix" -name lumenbox.pc | head -n 1)")
 export PKG_CONFIG_PATH="$libdir${PKG_CONFIG_PATH:+:$PKG_CONFIG_PATH}"
 # shellcheck disable=SC2046
-"$cxx" $flags "$client/client.cpp" -o "$work/pc-client" $(pkg-config --cflags --libs lumenbox)
+"$cxx" $flags "$client/client.cpp" -o "$work/pc-client" $(pkg-config --cflags --libs lumenbox opengl)
 "$work/pc-client"
 echo "installed package: CMake and pkg-config clients passed"

@@ -55,7 +55,17 @@ CallOutcome Perform(Call call, ChoiceSource& choices, Session& session) {
 // ThreadSanitizer starts a helper thread of its own at the process's first
 // thread creation; started here, it is in every count of the process's
 // threads and never looks like a window thread left behind.
-CallSequenceEngine::CallSequenceEngine() { std::thread([] {}).join(); }
+//
+// Likewise the OpenGL driver: the first window's contexts start its threads,
+// which serve every later context for the life of the process.
+CallSequenceEngine::CallSequenceEngine() {
+    std::thread([] {}).join();
+    std::int16_t kind = 9;
+    std::int16_t size = 1;
+    OpenGraphics(kind, size, "Driver start");
+    if (IsGraphOpen()) CloseGraphics();
+    GraphState.GraphStatus = StatusOk;
+}
 
 SequenceReport CallSequenceEngine::Run(ChoiceSource& choices, std::size_t maxSteps) {
     SequenceReport report;

@@ -519,4 +519,12 @@ BOOL SetTextJustification(HDC dc, int breakExtra, int breakCount);
 BOOL MoveToEx(HDC dc, int x, int y, POINT* previous);
 BOOL GetCurrentPositionEx(HDC dc, POINT* position);
 
+// ---- OpenGL pictures -------------------------------------------------------
+// Waits for the OpenGL drawing of the calling thread's current context, which
+// must be on `dc`, and puts its picture there: over the whole client area of
+// a window DC, or into the bitmap of a memory DC (only the pixels the drawing
+// changed; on an indexed bitmap as the nearest colour-table entries). FALSE
+// for any other DC or when no context of the DC is current here.
+BOOL SwapBuffers(HDC dc);
+
 }  // namespace lumenbox::win

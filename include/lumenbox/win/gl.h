@@ -1,6 +1,8 @@
 // OpenGL binding of the Windows stand-in: pixel formats and rendering
-// contexts. The contexts are bookkeeping only: which context exists, on which
-// device context, and which one each thread has current. No drawing happens.
+// contexts. Every context is a real OpenGL context (compatibility profile,
+// drawn in software by Mesa through EGL) with a framebuffer the size of its
+// device context's surface; SwapBuffers (gdi.h) puts its picture there.
+// Without EGL or a driver at run time, no context is made.
 #pragma once
 
 #include <lumenbox/win/types.h>
@@ -59,8 +61,9 @@ int GetPixelFormat(HDC dc);
 // format, or when the display offers no OpenGL.
 HGLRC wglCreateContext(HDC dc);
 // Makes the context current on the calling thread (NULL, NULL: none current).
-// FALSE for a bad context, a DC other than the context's, or a context current
-// on another thread.
+// A context on a memory DC then holds the DC's bitmap picture, so OpenGL
+// drawing composes with what GDI drew. FALSE for a bad context, a DC other
+// than the context's, or a context current on another thread.
 BOOL wglMakeCurrent(HDC dc, HGLRC context);
 HGLRC wglGetCurrentContext();
 HDC wglGetCurrentDC();

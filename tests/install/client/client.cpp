@@ -1,6 +1,9 @@
 // A program built against the installed library: it opens a 640 x 480
-// 256-colour window, draws, reads back and closes. Exit status 0 on success.
+// 256-colour window, draws (with OpenGL too, linked as the package says),
+// reads back and closes. Exit status 0 on success.
 #include <lumenbox/graph.h>
+
+#include <GL/gl.h>
 
 #include <cstdio>
 
@@ -24,6 +27,14 @@ int main() {
     FillBar(10, 10, 20, 20);
     if (ReadPixel(15, 15) != 5) return Fail("read back a different colour");
     if (ReadPixel(30, 30) != 0) return Fail("fill spilled");
+
+    if (opened == StatusOk) {
+        SetPaletteColor(7, 3, 250, 7);
+        glClearColor(3.0F / 255, 250.0F / 255, 7.0F / 255, 1.0F);
+        glClear(GL_COLOR_BUFFER_BIT);
+        FinishGLDrawing();
+        if (ReadPixel(30, 30) != 7) return Fail("OpenGL's clear did not reach the canvas");
+    }
 
     CloseGraphics();
     if (GraphState.GraphStatus != StatusOk || IsGraphOpen()) return Fail("close failed");
