@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdint>
-#include <source_location>
 
 #include <lumenbox/graph.h>
 #include <lumenbox/win/gdi.h>
@@ -21,7 +20,7 @@ namespace lumenbox {
 // order of a plain assignment: on x86 that is a plain store instead of a
 // locked exchange, and a thread that reads the status still sees whatever
 // the program did before the call.
-inline bool DrawingCallAllowed(const std::source_location& call = std::source_location::current()) {
+inline bool DrawingCallAllowed(const char* call = __builtin_FUNCTION()) {
     CheckCallingThread(call);
     GraphState.GraphStatus.store(StatusOk, std::memory_order_release);
     if (GraphState.GraphIsOpen.load(std::memory_order_acquire)) return true;

@@ -1,7 +1,6 @@
 // Opening and closing the graphics window, and the library's shut-down.
 #include <algorithm>
 #include <cstring>
-#include <source_location>
 
 #include <lumenbox/graph.h>
 #include <lumenbox/win/kernel.h>
@@ -150,7 +149,7 @@ void OpenGraphics(std::int16_t& kind, std::int16_t& size, std::string_view capti
 }
 
 void CloseGraphics() {
-    CheckCallingThread(std::source_location::current());
+    CheckCallingThread(__func__);
     // 1.
     GraphState.GraphStatus = StatusOk;
     // 2.

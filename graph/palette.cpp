@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <source_location>
 
 #include <lumenbox/graph.h>
 #include <lumenbox/win/gdi.h>
@@ -29,7 +28,7 @@ win::RGBQUAD ColorTableEntryOf(const win::PALETTEENTRY& entry) {
 
 // -1 when no window is open, -8 without a palette: the order every palette
 // call reports them in.
-bool PaletteCallAllowed(const std::source_location& call = std::source_location::current()) {
+bool PaletteCallAllowed(const char* call = __builtin_FUNCTION()) {
     if (!DrawingCallAllowed(call)) return false;
     if (!GraphState.PaletteMode) {
         GraphState.GraphStatus = StatusNoPalette;

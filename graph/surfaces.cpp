@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
-#include <source_location>
 
 #include <lumenbox/graph.h>
 #include <lumenbox/win/gdi.h>
@@ -172,7 +171,7 @@ bool CreateCanvasPages() {
 }
 
 void SelectDrawPage(std::uint16_t page) {
-    CheckCallingThread(std::source_location::current());
+    CheckCallingThread(__func__);
     // 1.
     GraphState.GraphStatus = StatusOk;
     if (!IsGraphOpen()) {

@@ -20,7 +20,7 @@ std::atomic<win::DWORD> OwningThread{0};
 
 void RecordOwningThread() { OwningThread.store(win::GetCurrentThreadId(), std::memory_order_release); }
 
-void CheckCallingThread(const std::source_location& call) {
+void CheckCallingThread(const char* call) {
     if (!IsGraphOpen()) return;
     const win::DWORD owner = OwningThread.load(std::memory_order_acquire);
     const win::DWORD caller = win::GetCurrentThreadId();
@@ -28,7 +28,7 @@ void CheckCallingThread(const std::source_location& call) {
     std::fprintf(stderr,
                  "lumenbox: %s called from thread %lu while the window belongs to thread %lu; only the key "
                  "calls and status reads may come from another thread\n",
-                 call.function_name(), static_cast<unsigned long>(caller), static_cast<unsigned long>(owner));
+                 call, static_cast<unsigned long>(caller), static_cast<unsigned long>(owner));
 }
 
 }  // namespace lumenbox

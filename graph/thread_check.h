@@ -3,8 +3,6 @@
 // LUMENBOX_CHECK_THREAD=ON; otherwise every step is empty and costs nothing.
 #pragma once
 
-#include <source_location>
-
 namespace lumenbox {
 
 #if LUMENBOX_CHECK_THREAD
@@ -12,10 +10,10 @@ namespace lumenbox {
 void RecordOwningThread();
 // Reports on standard error, naming the call, when a window is open and the
 // calling thread is not its owner.
-void CheckCallingThread(const std::source_location& call);
+void CheckCallingThread(const char* call);
 #else
 inline void RecordOwningThread() {}
-inline void CheckCallingThread(const std::source_location&) {}
+inline void CheckCallingThread(const char*) {}
 #endif
 
 }  // namespace lumenbox
