@@ -13,7 +13,7 @@ using testing::CoverageOf;
 using testing::DibCanvas;
 using testing::Draw;
 using testing::ExtentOf;
-using testing::FontSpec;
+using testing::FontRequest;
 using testing::SelectedFont;
 
 class TextMetrics : public ::testing::Test {
@@ -24,22 +24,22 @@ protected:
     }
     HDC dc() const { return canvas_.dc(); }
 
-    TEXTMETRICA MetricsOf(const FontSpec& spec) {
-        SelectedFont font(dc(), spec);
+    TEXTMETRICA MetricsOf(const FontRequest& request) {
+        SelectedFont font(dc(), request);
         TEXTMETRICA metrics{};
         EXPECT_TRUE(GetTextMetricsA(dc(), &metrics));
         return metrics;
     }
-    SIZE ExtentWith(const FontSpec& spec, const char* text) {
-        SelectedFont font(dc(), spec);
+    SIZE ExtentWith(const FontRequest& request, const char* text) {
+        SelectedFont font(dc(), request);
         return ExtentOf(dc(), text);
     }
     // How many pixels the text inks at (2, 2).
-    int InkOf(const FontSpec& spec, const char* text) {
+    int InkOf(const FontRequest& request, const char* text) {
         DibCanvas canvas(160, 40, 8, {RGB(0, 0, 0), RGB(255, 255, 255)});
         SetTextColor(canvas.dc(), PALETTEINDEX(1));
         SetBkMode(canvas.dc(), TRANSPARENT);
-        SelectedFont font(canvas.dc(), spec);
+        SelectedFont font(canvas.dc(), request);
         EXPECT_TRUE(Draw(canvas.dc(), 2, 2, text));
         return CoverageOf(canvas, 160, 40, 1).pixels;
     }
@@ -49,31 +49,31 @@ protected:
 
 TEST_F(TextMetrics, APositiveHeightIsTheCellHeight) {
     for (const LONG height : {6, 9, 13, 16, 21, 40}) {
-        const TEXTMETRICA metrics = MetricsOf(FontSpec{"Arial", height});
+        const TEXTMETRICA metrics = MetricsOf(FontRequest{"Arial", height});
         EXPECT_EQ(metrics.tmHeight, height);
         EXPECT_EQ(metrics.tmAscent + metrics.tmDescent, height);
         EXPECT_GT(metrics.tmAscent, metrics.tmDescent);
-        EXPECT_EQ(ExtentWith(FontSpec{"Arial", height}, "Hello").cy, height);
+        EXPECT_EQ(ExtentWith(FontRequest{"Arial", height}, "Hello").cy, height);
     }
 }
 
 TEST_F(TextMetrics, ANegativeHeightIsTheCharacterHeight) {
     for (const LONG height : {8, 12, 16, 30}) {
-        const TEXTMETRICA metrics = MetricsOf(FontSpec{"Arial", -height});
+        const TEXTMETRICA metrics = MetricsOf(FontRequest{"Arial", -height});
         EXPECT_EQ(metrics.tmHeight - metrics.tmInternalLeading, height);
         EXPECT_GT(metrics.tmHeight, height) << "the cell holds accents above the em";
         EXPECT_EQ(metrics.tmAscent + metrics.tmDescent, metrics.tmHeight);
     }
-    EXPECT_GT(ExtentWith(FontSpec{"Arial", -20}, "Hello").cx, ExtentWith(FontSpec{"Arial", 20}, "Hello").cx);
+    EXPECT_GT(ExtentWith(FontRequest{"Arial", -20}, "Hello").cx, ExtentWith(FontRequest{"Arial", 20}, "Hello").cx);
 }
 
 TEST_F(TextMetrics, HeightZeroIsASixteenPixelCell) {
-    EXPECT_EQ(MetricsOf(FontSpec{"Arial", 0}).tmHeight, 16);
-    EXPECT_EQ(ExtentWith(FontSpec{"Arial", 0}, "Hello").cx, ExtentWith(FontSpec{"Arial", 16}, "Hello").cx);
+    EXPECT_EQ(MetricsOf(FontRequest{"Arial", 0}).tmHeight, 16);
+    EXPECT_EQ(ExtentWith(FontRequest{"Arial", 0}, "Hello").cx, ExtentWith(FontRequest{"Arial", 16}, "Hello").cx);
 }
 
 TEST_F(TextMetrics, TheMetricsDescribeTheFont) {
-    const TEXTMETRICA metrics = MetricsOf(FontSpec{"Arial", 16});
+    const TEXTMETRICA metrics = MetricsOf(FontRequest{"Arial", 16});
     EXPECT_GT(metrics.tmAveCharWidth, 3);
     EXPECT_LT(metrics.tmAveCharWidth, 12);
     EXPECT_GT(metrics.tmMaxCharWidth, metrics.tmAveCharWidth);
@@ -93,7 +93,7 @@ TEST_F(TextMetrics, TheMetricsDescribeTheFont) {
     EXPECT_EQ(metrics.tmPitchAndFamily & (TMPF_VECTOR | TMPF_TRUETYPE), TMPF_VECTOR | TMPF_TRUETYPE);
     EXPECT_NE(metrics.tmPitchAndFamily & TMPF_FIXED_PITCH, 0) << "set for a variable pitch";
 
-    FontSpec styled{"Arial", 16, FW_BOLD};
+    FontRequest styled{"Arial", 16, FW_BOLD};
     styled.italic = styled.underline = styled.strikeOut = true;
     const TEXTMETRICA bold = MetricsOf(styled);
     EXPECT_GE(bold.tmWeight, FW_SEMIBOLD);
@@ -103,7 +103,7 @@ TEST_F(TextMetrics, TheMetricsDescribeTheFont) {
 }
 
 TEST_F(TextMetrics, CourierNewIsFixedPitchAndModern) {
-    const FontSpec courier{"Courier New", 16};
+    const FontRequest courier{"Courier New", 16};
     EXPECT_EQ(ExtentWith(courier, "iiii").cx, ExtentWith(courier, "WWWW").cx);
     EXPECT_EQ(ExtentWith(courier, "Hello").cx, 5 * ExtentWith(courier, "x").cx);
     const TEXTMETRICA metrics = MetricsOf(courier);
@@ -114,9 +114,9 @@ TEST_F(TextMetrics, CourierNewIsFixedPitchAndModern) {
 
 TEST_F(TextMetrics, ArialAndTimesNewRomanAreProportional) {
     for (const char* face : {"Arial", "Times New Roman"}) {
-        EXPECT_LT(ExtentWith(FontSpec{face, 16}, "iiii").cx, ExtentWith(FontSpec{face, 16}, "WWWW").cx) << face;
+        EXPECT_LT(ExtentWith(FontRequest{face, 16}, "iiii").cx, ExtentWith(FontRequest{face, 16}, "WWWW").cx) << face;
     }
-    EXPECT_EQ(MetricsOf(FontSpec{"Times New Roman", 16}).tmPitchAndFamily & 0xF0, FF_ROMAN);
+    EXPECT_EQ(MetricsOf(FontRequest{"Times New Roman", 16}).tmPitchAndFamily & 0xF0, FF_ROMAN);
 }
 
 TEST_F(TextMetrics, TheWindowsFacesReachTheirMetricCompatibleStandIns) {
@@ -125,41 +125,41 @@ TEST_F(TextMetrics, TheWindowsFacesReachTheirMetricCompatibleStandIns) {
     const char* const texts[] = {"Hello, World", "iiii", "MMMM", "0123456789"};
     for (const auto& pair : pairs)
         for (const char* text : texts)
-            EXPECT_EQ(ExtentWith(FontSpec{pair[0], 20}, text).cx, ExtentWith(FontSpec{pair[1], 20}, text).cx)
+            EXPECT_EQ(ExtentWith(FontRequest{pair[0], 20}, text).cx, ExtentWith(FontRequest{pair[1], 20}, text).cx)
                 << pair[0] << " / " << pair[1] << ": " << text;
-    EXPECT_NE(ExtentWith(FontSpec{"Arial", 20}, "Hello, World").cx,
-              ExtentWith(FontSpec{"Times New Roman", 20}, "Hello, World").cx);
+    EXPECT_NE(ExtentWith(FontRequest{"Arial", 20}, "Hello, World").cx,
+              ExtentWith(FontRequest{"Times New Roman", 20}, "Hello, World").cx);
 }
 
 TEST_F(TextMetrics, FaceNamesIgnoreCase) {
-    EXPECT_EQ(ExtentWith(FontSpec{"times new roman", 20}, "Hello").cx,
-              ExtentWith(FontSpec{"Times New Roman", 20}, "Hello").cx);
+    EXPECT_EQ(ExtentWith(FontRequest{"times new roman", 20}, "Hello").cx,
+              ExtentWith(FontRequest{"Times New Roman", 20}, "Hello").cx);
 }
 
 TEST_F(TextMetrics, BoldIsWiderAndHeavier) {
-    const FontSpec regular{"Arial", 16};
-    const FontSpec bold{"Arial", 16, FW_BOLD};
+    const FontRequest regular{"Arial", 16};
+    const FontRequest bold{"Arial", 16, FW_BOLD};
     EXPECT_GT(ExtentWith(bold, "Hello World").cx, ExtentWith(regular, "Hello World").cx);
     EXPECT_GT(InkOf(bold, "Hello World"), InkOf(regular, "Hello World") * 5 / 4);
     EXPECT_GE(MetricsOf(bold).tmWeight, FW_SEMIBOLD);
     // 600 is where bold begins; 500 is still regular.
-    EXPECT_EQ(ExtentWith(FontSpec{"Arial", 16, 600}, "Hello World").cx, ExtentWith(bold, "Hello World").cx);
-    EXPECT_EQ(ExtentWith(FontSpec{"Arial", 16, 500}, "Hello World").cx, ExtentWith(regular, "Hello World").cx);
+    EXPECT_EQ(ExtentWith(FontRequest{"Arial", 16, 600}, "Hello World").cx, ExtentWith(bold, "Hello World").cx);
+    EXPECT_EQ(ExtentWith(FontRequest{"Arial", 16, 500}, "Hello World").cx, ExtentWith(regular, "Hello World").cx);
 }
 
 TEST_F(TextMetrics, AWidthAsksForThatAverageCharacterWidth) {
-    const TEXTMETRICA natural = MetricsOf(FontSpec{"Arial", 16});
-    FontSpec wide{"Arial", 16};
+    const TEXTMETRICA natural = MetricsOf(FontRequest{"Arial", 16});
+    FontRequest wide{"Arial", 16};
     wide.width = 2 * natural.tmAveCharWidth;
     const TEXTMETRICA widened = MetricsOf(wide);
     EXPECT_NEAR(widened.tmAveCharWidth, wide.width, 1);
     EXPECT_EQ(widened.tmHeight, 16);
-    const LONG plain = ExtentWith(FontSpec{"Arial", 16}, "Hello World").cx;
+    const LONG plain = ExtentWith(FontRequest{"Arial", 16}, "Hello World").cx;
     EXPECT_NEAR(ExtentWith(wide, "Hello World").cx, 2 * plain, plain / 5);
 }
 
 TEST_F(TextMetrics, TheExtentIsTheSumOfTheAdvances) {
-    SelectedFont font(dc(), FontSpec{"Times New Roman", 18});
+    SelectedFont font(dc(), FontRequest{"Times New Roman", 18});
     LONG sum = 0;
     for (const char c : std::string("Wavy text")) {
         const char one[2] = {c, '\0'};
@@ -171,7 +171,7 @@ TEST_F(TextMetrics, TheExtentIsTheSumOfTheAdvances) {
 }
 
 TEST_F(TextMetrics, CharacterExtraAddsItsPixelsAfterEveryCharacter) {
-    SelectedFont font(dc(), FontSpec{"Arial", 16});
+    SelectedFont font(dc(), FontRequest{"Arial", 16});
     const LONG plain = ExtentOf(dc(), "Hello").cx;
     SetTextCharacterExtra(dc(), 3);
     EXPECT_EQ(ExtentOf(dc(), "Hello").cx, plain + 5 * 3);
@@ -180,7 +180,7 @@ TEST_F(TextMetrics, CharacterExtraAddsItsPixelsAfterEveryCharacter) {
 }
 
 TEST_F(TextMetrics, BreakExtraIsSharedAmongTheSpaces) {
-    SelectedFont font(dc(), FontSpec{"Arial", 16});
+    SelectedFont font(dc(), FontRequest{"Arial", 16});
     const LONG twoSpaces = ExtentOf(dc(), "a b c").cx;
     const LONG threeSpaces = ExtentOf(dc(), "a b c d").cx;
     ASSERT_TRUE(SetTextJustification(dc(), 7, 2));
@@ -193,7 +193,7 @@ TEST_F(TextMetrics, BreakExtraIsSharedAmongTheSpaces) {
 }
 
 TEST_F(TextMetrics, TextOutMovesTheCurrentPositionByTheExtent) {
-    SelectedFont font(dc(), FontSpec{"Arial", 16});
+    SelectedFont font(dc(), FontRequest{"Arial", 16});
     SetTextCharacterExtra(dc(), 2);
     SetTextJustification(dc(), 5, 1);
     SetTextAlign(dc(), TA_UPDATECP);
@@ -206,8 +206,8 @@ TEST_F(TextMetrics, TextOutMovesTheCurrentPositionByTheExtent) {
 
 TEST_F(TextMetrics, TheEscapementLeavesTheExtentUnrotated) {
     for (const LONG escapement : {0, 450, 900, 1800, -900, 3600 + 900}) {
-        const SIZE size = ExtentWith(FontSpec{"Arial", 16, FW_NORMAL, escapement}, "Hello");
-        EXPECT_EQ(size.cx, ExtentWith(FontSpec{"Arial", 16}, "Hello").cx) << escapement;
+        const SIZE size = ExtentWith(FontRequest{"Arial", 16, FW_NORMAL, escapement}, "Hello");
+        EXPECT_EQ(size.cx, ExtentWith(FontRequest{"Arial", 16}, "Hello").cx) << escapement;
         EXPECT_EQ(size.cy, 16);
     }
 }
@@ -225,12 +225,12 @@ TEST_F(TextMetrics, TheStockSystemFontIsASixteenPixelSansFace) {
 
 TEST_F(TextMetrics, ExtremeSizesAreBoundedNotRefused) {
     for (const LONG height : {INT_MIN, INT_MIN + 1, -100000, 100000, INT_MAX, 1, -1}) {
-        FontSpec spec{"Arial", height};
-        spec.width = height;
-        const TEXTMETRICA metrics = MetricsOf(spec);
+        FontRequest request{"Arial", height};
+        request.width = height;
+        const TEXTMETRICA metrics = MetricsOf(request);
         EXPECT_GT(metrics.tmHeight, 0) << height;
         EXPECT_LE(metrics.tmHeight, 4096) << height;
-        SelectedFont font(dc(), spec);
+        SelectedFont font(dc(), request);
         EXPECT_TRUE(Draw(dc(), 0, 0, "Hi")) << height;
     }
 }

@@ -17,7 +17,7 @@ using testing::Describe;
 using testing::Draw;
 using testing::ExtentOf;
 using testing::Fill;
-using testing::FontSpec;
+using testing::FontRequest;
 using testing::Inside;
 using testing::Picture;
 using testing::SelectedFont;
@@ -66,7 +66,7 @@ int Area(const RECT& r) { return (r.right - r.left) * (r.bottom - r.top); }
 
 TEST(TextOutput, TransparentTextSetsOnlyTextColourPixelsInsideItsCell) {
     TextCanvas canvas;
-    SelectedFont font(canvas.dc(), FontSpec{"Arial", 16});
+    SelectedFont font(canvas.dc(), FontRequest{"Arial", 16});
     ASSERT_TRUE(Draw(canvas.dc(), 10, 20, "Hello"));
     const SIZE size = ExtentOf(canvas.dc(), "Hello");
     const Coverage ink = canvas.Ink();
@@ -82,7 +82,7 @@ TEST(TextOutput, OpaqueTextFillsExactlyItsCellWithTheBackground) {
     SetBkMode(opaque.dc(), OPAQUE);
     SIZE size{};
     for (TextCanvas* canvas : {&transparent, &opaque}) {
-        SelectedFont font(canvas->dc(), FontSpec{"Arial", 16});
+        SelectedFont font(canvas->dc(), FontRequest{"Arial", 16});
         ASSERT_TRUE(Draw(canvas->dc(), 10, 20, "Hello"));
         size = ExtentOf(canvas->dc(), "Hello");
     }
@@ -105,7 +105,7 @@ class TextAlignment : public ::testing::TestWithParam<AlignmentCase> {};
 TEST_P(TextAlignment, PutsTheCellWhereTheReferencePointSays) {
     TextCanvas canvas;
     SetBkMode(canvas.dc(), OPAQUE);
-    SelectedFont font(canvas.dc(), FontSpec{"Times New Roman", 18});
+    SelectedFont font(canvas.dc(), FontRequest{"Times New Roman", 18});
     ASSERT_NE(SetTextAlign(canvas.dc(), GetParam().align), GDI_ERROR);
     ASSERT_TRUE(Draw(canvas.dc(), 48, 32, "Tab"));
     TEXTMETRICA metrics{};
@@ -134,7 +134,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(TextOutput, CapitalsStandOnTheBaseline) {
     TextCanvas canvas;
-    SelectedFont font(canvas.dc(), FontSpec{"Arial", 20});
+    SelectedFont font(canvas.dc(), FontRequest{"Arial", 20});
     SetTextAlign(canvas.dc(), TA_LEFT | TA_BASELINE);
     ASSERT_TRUE(Draw(canvas.dc(), 4, 30, "HIT"));
     EXPECT_EQ(canvas.Ink().box.bottom, 30) << "the row above the baseline is the capitals' last\n" << canvas.Show();
@@ -142,7 +142,7 @@ TEST(TextOutput, CapitalsStandOnTheBaseline) {
 
 TEST(TextOutput, UpdateCpStartsAtTheCurrentPositionAndMovesItByTheExtent) {
     TextCanvas canvas;
-    SelectedFont font(canvas.dc(), FontSpec{"Arial", 16});
+    SelectedFont font(canvas.dc(), FontRequest{"Arial", 16});
     const SIZE hello = ExtentOf(canvas.dc(), "Hello");
     SetTextAlign(canvas.dc(), TA_LEFT | TA_TOP | TA_UPDATECP);
     MoveToEx(canvas.dc(), 5, 10, nullptr);
@@ -166,7 +166,7 @@ TEST(TextOutput, UpdateCpStartsAtTheCurrentPositionAndMovesItByTheExtent) {
 
 TEST(TextOutput, UpdateCpMovesBackForRightAlignmentAndStaysForCentred) {
     TextCanvas canvas;
-    SelectedFont font(canvas.dc(), FontSpec{"Arial", 16});
+    SelectedFont font(canvas.dc(), FontRequest{"Arial", 16});
     const SIZE size = ExtentOf(canvas.dc(), "Hi!");
     POINT position{};
     SetTextAlign(canvas.dc(), TA_RIGHT | TA_UPDATECP);
@@ -188,7 +188,7 @@ TEST(TextOutput, UpdateCpMovesBackForRightAlignmentAndStaysForCentred) {
 TEST(TextOutput, EscapementNinetyWritesUpwardsInATallNarrowCell) {
     TextCanvas canvas;
     SetBkMode(canvas.dc(), OPAQUE);
-    SelectedFont font(canvas.dc(), FontSpec{"Arial", 16, FW_NORMAL, 900});
+    SelectedFont font(canvas.dc(), FontRequest{"Arial", 16, FW_NORMAL, 900});
     const SIZE size = ExtentOf(canvas.dc(), "Hello");
     EXPECT_GT(size.cx, size.cy) << "the extent is measured unrotated";
     ASSERT_TRUE(Draw(canvas.dc(), 20, 60, "Hello"));
@@ -202,7 +202,7 @@ TEST(TextOutput, EscapementNinetyWritesUpwardsInATallNarrowCell) {
 
 TEST(TextOutput, EscapementNinetyMovesTheCurrentPositionUpwards) {
     TextCanvas canvas;
-    SelectedFont font(canvas.dc(), FontSpec{"Arial", 16, FW_NORMAL, 900});
+    SelectedFont font(canvas.dc(), FontRequest{"Arial", 16, FW_NORMAL, 900});
     const SIZE size = ExtentOf(canvas.dc(), "Up");
     SetTextAlign(canvas.dc(), TA_UPDATECP);
     MoveToEx(canvas.dc(), 10, 50, nullptr);
@@ -216,7 +216,7 @@ TEST(TextOutput, EscapementNinetyMovesTheCurrentPositionUpwards) {
 TEST(TextOutput, EscapementOneEightyRunsLeftwardsUpsideDown) {
     TextCanvas canvas;
     SetBkMode(canvas.dc(), OPAQUE);
-    SelectedFont font(canvas.dc(), FontSpec{"Arial", 16, FW_NORMAL, 1800});
+    SelectedFont font(canvas.dc(), FontRequest{"Arial", 16, FW_NORMAL, 1800});
     const SIZE size = ExtentOf(canvas.dc(), "Hello");
     ASSERT_TRUE(Draw(canvas.dc(), 70, 40, "Hello"));
     const RECT cell{70 - size.cx, 40 - size.cy, 70, 40};
@@ -229,7 +229,7 @@ TEST(TextOutput, AnEscapementTurnsTheCellAndKeepsTheGlyphsInIt) {
     SetBkMode(opaque.dc(), OPAQUE);
     SIZE size{};
     for (TextCanvas* canvas : {&transparent, &opaque}) {
-        SelectedFont font(canvas->dc(), FontSpec{"Arial", 16, FW_NORMAL, 300});
+        SelectedFont font(canvas->dc(), FontRequest{"Arial", 16, FW_NORMAL, 300});
         ASSERT_TRUE(Draw(canvas->dc(), 10, 40, "Hello"));
         size = ExtentOf(canvas->dc(), "Hello");
     }
@@ -264,10 +264,10 @@ std::vector<int> SolidRows(const TextCanvas& canvas, int left, int right) {
 
 TEST(TextOutput, UnderlineRunsAcrossTheWholeAdvanceBelowTheBaseline) {
     TextCanvas plain, underlined;
-    SelectedFont plainFont(plain.dc(), FontSpec{"Arial", 20});
-    FontSpec spec{"Arial", 20};
-    spec.underline = true;
-    SelectedFont underlinedFont(underlined.dc(), spec);
+    SelectedFont plainFont(plain.dc(), FontRequest{"Arial", 20});
+    FontRequest request{"Arial", 20};
+    request.underline = true;
+    SelectedFont underlinedFont(underlined.dc(), request);
     for (TextCanvas* canvas : {&plain, &underlined}) ASSERT_TRUE(Draw(canvas->dc(), 6, 10, "ace  "));
     const SIZE size = ExtentOf(underlined.dc(), "ace  ");
     TEXTMETRICA metrics{};
@@ -283,9 +283,9 @@ TEST(TextOutput, UnderlineRunsAcrossTheWholeAdvanceBelowTheBaseline) {
 
 TEST(TextOutput, StrikeOutCrossesAboveTheBaseline) {
     TextCanvas canvas;
-    FontSpec spec{"Arial", 20};
-    spec.strikeOut = true;
-    SelectedFont font(canvas.dc(), spec);
+    FontRequest request{"Arial", 20};
+    request.strikeOut = true;
+    SelectedFont font(canvas.dc(), request);
     ASSERT_TRUE(Draw(canvas.dc(), 6, 10, "ace  "));
     const SIZE size = ExtentOf(canvas.dc(), "ace  ");
     TEXTMETRICA metrics{};
@@ -299,9 +299,9 @@ TEST(TextOutput, StrikeOutCrossesAboveTheBaseline) {
 
 TEST(TextOutput, UnderlineTurnsWithTheEscapement) {
     TextCanvas canvas;
-    FontSpec spec{"Arial", 16, FW_NORMAL, 900};
-    spec.underline = true;
-    SelectedFont font(canvas.dc(), spec);
+    FontRequest request{"Arial", 16, FW_NORMAL, 900};
+    request.underline = true;
+    SelectedFont font(canvas.dc(), request);
     ASSERT_TRUE(Draw(canvas.dc(), 10, 60, "ace  "));
     const SIZE size = ExtentOf(canvas.dc(), "ace  ");
     // Some column right of the baseline is inked from 60 - cx to 60.
@@ -334,7 +334,7 @@ TEST(TextOutput, EtoOpaqueFillsItsRectangleEvenWithoutText) {
 
 TEST(TextOutput, EtoOpaqueFillsTheRectangleAndDrawsTheTextOverIt) {
     TextCanvas canvas;
-    SelectedFont font(canvas.dc(), FontSpec{"Arial", 16});
+    SelectedFont font(canvas.dc(), FontRequest{"Arial", 16});
     const RECT rect{0, 0, 90, 40};
     ASSERT_TRUE(ExtTextOutA(canvas.dc(), 10, 10, ETO_OPAQUE, &rect, "Hello", 5, nullptr));
     EXPECT_EQ(canvas.Touched().pixels, 90 * 40) << canvas.Show();
@@ -347,7 +347,7 @@ TEST(TextOutput, EtoClippedKeepsTheTextInsideItsRectangle) {
     SIZE size{};
     for (TextCanvas* canvas : {&clipped, &whole}) {
         SetBkMode(canvas->dc(), OPAQUE);
-        SelectedFont font(canvas->dc(), FontSpec{"Arial", 16});
+        SelectedFont font(canvas->dc(), FontRequest{"Arial", 16});
         const RECT rect{14, 22, 30, 30};
         const UINT options = canvas == &clipped ? ETO_CLIPPED : 0;
         ASSERT_TRUE(ExtTextOutA(canvas->dc(), 10, 20, options, &rect, "Hello", 5, nullptr));
@@ -361,7 +361,7 @@ TEST(TextOutput, EtoClippedKeepsTheTextInsideItsRectangle) {
 TEST(TextOutput, TheClipRegionCutsText) {
     TextCanvas canvas;
     SetBkMode(canvas.dc(), OPAQUE);
-    SelectedFont font(canvas.dc(), FontSpec{"Arial", 16});
+    SelectedFont font(canvas.dc(), FontRequest{"Arial", 16});
     HRGN region = CreateRectRgn(12, 0, 20, kHeight);
     ASSERT_EQ(SelectClipRgn(canvas.dc(), region), SIMPLEREGION);
     DeleteObject(region);
@@ -373,7 +373,7 @@ TEST(TextOutput, TheClipRegionCutsText) {
 TEST(TextOutput, DxGivesEveryCharacterItsOwnAdvance) {
     TextCanvas canvas;
     SetBkMode(canvas.dc(), OPAQUE);
-    SelectedFont font(canvas.dc(), FontSpec{"Arial", 16});
+    SelectedFont font(canvas.dc(), FontRequest{"Arial", 16});
     SetTextCharacterExtra(canvas.dc(), 2);
     SetTextAlign(canvas.dc(), TA_UPDATECP);
     MoveToEx(canvas.dc(), 4, 4, nullptr);
@@ -389,7 +389,7 @@ TEST(TextOutput, DxGivesEveryCharacterItsOwnAdvance) {
 TEST(TextOutput, TextColourIsStoredAsItsPaletteIndexWhateverTheRop2) {
     TextCanvas canvas;
     Fill(canvas.dc(), 0, 0, kWidth, kHeight, PALETTEINDEX(kInk));
-    SelectedFont font(canvas.dc(), FontSpec{"Arial", 16});
+    SelectedFont font(canvas.dc(), FontRequest{"Arial", 16});
     SetTextColor(canvas.dc(), PALETTEINDEX(kStranger));
     ASSERT_EQ(SetROP2(canvas.dc(), R2_XORPEN), R2_COPYPEN);
     ASSERT_TRUE(Draw(canvas.dc(), 4, 4, "Hello"));
@@ -402,7 +402,7 @@ TEST(TextOutput, TextColourIsStoredAsItsPaletteIndexWhateverTheRop2) {
 TEST(TextOutput, ThirtyTwoBitTargetsTakeTheTextAndBackgroundColours) {
     DibCanvas canvas(48, 24, 32);
     Fill(canvas.dc(), 0, 0, 48, 24, RGB(10, 20, 30));
-    SelectedFont font(canvas.dc(), FontSpec{"Courier New", 14});
+    SelectedFont font(canvas.dc(), FontRequest{"Courier New", 14});
     SetTextColor(canvas.dc(), RGB(200, 100, 50));
     SetBkColor(canvas.dc(), RGB(1, 2, 3));
     ASSERT_TRUE(Draw(canvas.dc(), 3, 4, "Ok"));
@@ -424,7 +424,7 @@ TEST(TextOutput, ThirtyTwoBitTargetsTakeTheTextAndBackgroundColours) {
 
 TEST(TextOutput, AWindowSurfaceGetsTheTextColourAndNothingElse) {
     SurfaceCanvas canvas(64, 24);
-    SelectedFont font(canvas.dc(), FontSpec{"Arial", 16});
+    SelectedFont font(canvas.dc(), FontRequest{"Arial", 16});
     SetBkMode(canvas.dc(), TRANSPARENT);
     SetTextColor(canvas.dc(), RGB(255, 0, 0));
     ASSERT_TRUE(Draw(canvas.dc(), 2, 2, "Hello"));
@@ -440,7 +440,7 @@ TEST(TextOutput, AWindowSurfaceGetsTheTextColourAndNothingElse) {
 
 TEST(TextOutput, FarAwayTextDrawsNothingAndLongTextIsClipped) {
     TextCanvas canvas;
-    SelectedFont font(canvas.dc(), FontSpec{"Arial", 16});
+    SelectedFont font(canvas.dc(), FontRequest{"Arial", 16});
     SetBkMode(canvas.dc(), OPAQUE);
     for (const POINT at : {POINT{INT_MIN, INT_MIN}, POINT{INT_MAX, INT_MAX}, POINT{INT_MIN, 10}, POINT{INT_MAX - 5, 10},
                            POINT{10, INT_MAX}})
@@ -455,7 +455,7 @@ TEST(TextOutput, FarAwayTextDrawsNothingAndLongTextIsClipped) {
 
 TEST(TextOutput, HugeSpacingSaturatesInsteadOfOverflowing) {
     TextCanvas canvas;
-    SelectedFont font(canvas.dc(), FontSpec{"Arial", 16});
+    SelectedFont font(canvas.dc(), FontRequest{"Arial", 16});
     SetTextCharacterExtra(canvas.dc(), INT_MAX);
     SetTextAlign(canvas.dc(), TA_UPDATECP);
     MoveToEx(canvas.dc(), INT_MAX - 10, 5, nullptr);
@@ -479,7 +479,7 @@ TEST(TextOutput, HugeSpacingSaturatesInsteadOfOverflowing) {
 
 TEST(TextOutput, AFaceThatIsNotInstalledStillDraws) {
     TextCanvas canvas;
-    SelectedFont font(canvas.dc(), FontSpec{"No Such Face Anywhere", 16});
+    SelectedFont font(canvas.dc(), FontRequest{"No Such Face Anywhere", 16});
     ASSERT_TRUE(Draw(canvas.dc(), 4, 4, "Hello"));
     EXPECT_GT(canvas.Ink().pixels, 20) << canvas.Show();
     TEXTMETRICA metrics{};
@@ -500,9 +500,9 @@ TEST(TextOutput, TheStockSystemFontOfANewDcDraws) {
 TEST(TextOutput, CapitalsDrawnWithTheirBackgroundAndUnderline) {
     TextCanvas canvas(18, 18);
     SetBkMode(canvas.dc(), OPAQUE);
-    FontSpec spec{"Arial", 16};
-    spec.underline = true;
-    SelectedFont font(canvas.dc(), spec);
+    FontRequest request{"Arial", 16};
+    request.underline = true;
+    SelectedFont font(canvas.dc(), request);
     ASSERT_TRUE(Draw(canvas.dc(), 1, 1, "HI"));
     EXPECT_EQ(canvas.Show(),
               "..................\n"
@@ -528,7 +528,7 @@ TEST(TextOutput, CapitalsDrawnWithTheirBackgroundAndUnderline) {
 // The picture of one character drawn alone.
 std::string PictureOf(const char* text) {
     TextCanvas canvas(24, 24);
-    SelectedFont font(canvas.dc(), FontSpec{"Arial", 20});
+    SelectedFont font(canvas.dc(), FontRequest{"Arial", 20});
     EXPECT_TRUE(Draw(canvas.dc(), 2, 2, text));
     return canvas.Show();
 }

@@ -41,7 +41,7 @@ GlyphShape ShapeOf(const Glyph& glyph) {
 class Synthesis : public ::testing::Test {
 protected:
     void SetUp() override {
-        font_ = testing::DescriptionOf(testing::FontSpec{"Arial", 32});
+        font_ = testing::DescriptionOf(testing::FontRequest{"Arial", 32});
         GdiLock lock;
         plain_ = ResolveFace(font_.lfFaceName, false, false);
         ASSERT_NE(plain_.face, nullptr) << "fontconfig finds a face for Arial";

@@ -11,7 +11,7 @@
 
 namespace lumenbox::win::testing {
 
-struct FontSpec {
+struct FontRequest {
     const char* face = "Arial";
     LONG height = 16;
     LONG weight = FW_NORMAL;
@@ -22,18 +22,18 @@ struct FontSpec {
     LONG width = 0;
 };
 
-inline LOGFONTA DescriptionOf(const FontSpec& spec) {
+inline LOGFONTA DescriptionOf(const FontRequest& request) {
     LOGFONTA font{};
-    font.lfHeight = spec.height;
-    font.lfWidth = spec.width;
-    font.lfEscapement = spec.escapement;
-    font.lfOrientation = spec.escapement;
-    font.lfWeight = spec.weight;
-    font.lfItalic = spec.italic ? 1 : 0;
-    font.lfUnderline = spec.underline ? 1 : 0;
-    font.lfStrikeOut = spec.strikeOut ? 1 : 0;
+    font.lfHeight = request.height;
+    font.lfWidth = request.width;
+    font.lfEscapement = request.escapement;
+    font.lfOrientation = request.escapement;
+    font.lfWeight = request.weight;
+    font.lfItalic = request.italic ? 1 : 0;
+    font.lfUnderline = request.underline ? 1 : 0;
+    font.lfStrikeOut = request.strikeOut ? 1 : 0;
     font.lfCharSet = DEFAULT_CHARSET;
-    std::strncpy(font.lfFaceName, spec.face, LF_FACESIZE - 1);
+    std::strncpy(font.lfFaceName, request.face, LF_FACESIZE - 1);
     return font;
 }
 
@@ -41,8 +41,8 @@ inline LOGFONTA DescriptionOf(const FontSpec& spec) {
 // at the end and the font is deleted.
 class SelectedFont {
 public:
-    SelectedFont(HDC dc, const FontSpec& spec) : dc_(dc) {
-        const LOGFONTA description = DescriptionOf(spec);
+    SelectedFont(HDC dc, const FontRequest& request) : dc_(dc) {
+        const LOGFONTA description = DescriptionOf(request);
         font_ = CreateFontIndirectA(&description);
         previous_ = SelectObject(dc_, font_);
     }

@@ -10,7 +10,7 @@ namespace lumenbox::win {
 namespace {
 
 using testing::DibCanvas;
-using testing::FontSpec;
+using testing::FontRequest;
 using testing::Picture;
 using testing::SelectedFont;
 
@@ -18,12 +18,12 @@ constexpr int kSide = 48;
 
 // Each worker's own font, so that instances are made and glyphs rendered
 // concurrently; the sizes and angles differ between workers.
-FontSpec SpecFor(int worker) {
+FontRequest SpecFor(int worker) {
     const char* const faces[] = {"Arial", "Times New Roman", "Courier New", "DejaVu Sans"};
-    FontSpec spec{faces[worker % 4], 10 + 3 * worker};
-    spec.escapement = 450 * worker;
-    spec.weight = worker % 2 ? FW_BOLD : FW_NORMAL;
-    return spec;
+    FontRequest request{faces[worker % 4], 10 + 3 * worker};
+    request.escapement = 450 * worker;
+    request.weight = worker % 2 ? FW_BOLD : FW_NORMAL;
+    return request;
 }
 
 std::string Draw(int worker, int rounds) {
