@@ -21,6 +21,8 @@
 #include <lumenbox/pointer.h>
 #include <lumenbox/standard_colors.h>
 
+#include "canvas_picture.h"
+
 using namespace lumenbox;
 
 namespace {
@@ -165,22 +167,10 @@ bool HandleKeys(Painter& painter) {
     return true;
 }
 
-// The canvas as a binary PPM: every pixel through the palette it shows.
+// The canvas as a picture; blocks are read relative to the view area.
 bool SaveCanvas(const char* path) {
-    UseWholeCanvas();  // blocks are read relative to the view area
-    const PixelBlock canvas = CopyBlock(0, 0, static_cast<std::int16_t>(GraphState.MaxX),
-                                        static_cast<std::int16_t>(GraphState.MaxY));
-    std::FILE* file = std::fopen(path, "wb");
-    if (file == nullptr) return false;
-    std::fprintf(file, "P6\n%d %d\n255\n", canvas.Width, canvas.Height);
-    std::vector<unsigned char> bytes;
-    bytes.reserve(canvas.Pixels.size() * 3);
-    for (const std::uint32_t value : canvas.Pixels) {
-        const win::RGBQUAD colour = GraphState.ColorTable[value % GraphState.ColorTable.size()];
-        bytes.insert(bytes.end(), {colour.rgbRed, colour.rgbGreen, colour.rgbBlue});
-    }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && written;
+    UseWholeCanvas();
+    return examples::SaveCanvasPicture(path);
 }
 
 }  // namespace

@@ -15,6 +15,8 @@
 #include <lumenbox/graph.h>
 #include <lumenbox/keyboard.h>
 
+#include "canvas_picture.h"
+
 using namespace lumenbox;
 
 namespace {
@@ -115,22 +117,6 @@ void DrawPicture() {
     DrawTextFaces();
 }
 
-// The canvas as a binary PPM: every pixel through the palette it shows.
-bool SaveCanvas(const char* path) {
-    const PixelBlock canvas = CopyBlock(0, 0, static_cast<std::int16_t>(GraphState.MaxX),
-                                        static_cast<std::int16_t>(GraphState.MaxY));
-    std::FILE* file = std::fopen(path, "wb");
-    if (file == nullptr) return false;
-    std::fprintf(file, "P6\n%d %d\n255\n", canvas.Width, canvas.Height);
-    std::vector<unsigned char> bytes;
-    bytes.reserve(canvas.Pixels.size() * 3);
-    for (const std::uint32_t value : canvas.Pixels) {
-        const win::RGBQUAD colour = GraphState.ColorTable[value % GraphState.ColorTable.size()];
-        bytes.insert(bytes.end(), {colour.rgbRed, colour.rgbGreen, colour.rgbBlue});
-    }
-    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    return std::fclose(file) == 0 && written;
-}
 
 }  // namespace
 
@@ -146,7 +132,7 @@ int main(int argc, char** argv) {
     }
     DrawPicture();
     if (save) {
-        const bool saved = SaveCanvas(argv[2]);
+        const bool saved = examples::SaveCanvasPicture(argv[2]);
         CloseGraphics();
         if (!saved) std::fprintf(stderr, "showcase: cannot write %s\n", argv[2]);
         return saved ? 0 : 1;
