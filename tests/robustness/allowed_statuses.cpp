@@ -70,6 +70,7 @@ constexpr std::array<StatusRule, CallCount> Rules = {{
     /* PasteBlock: a mode above 4, or pixels that are not width x height. */ {NotOpen, {0, -7}},
     /* ClearViewArea */ {NotOpen, {0}},
     /* ClearGraphics */ {NotOpen, {0}},
+    /* FinishGLDrawing: -9 without both contexts. */ {NotOpen, {0, -9}},
     // The keyboard unit and the random numbers report nothing.
     /* KeyWaiting */ {Keeps, Keeps},
     /* NextKey */ {Keeps, Keeps},

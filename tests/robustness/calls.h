@@ -66,6 +66,7 @@ enum class Call : std::uint8_t {
     PasteBlock,
     ClearViewArea,
     ClearGraphics,
+    FinishGLDrawing,
     // Keyboard.
     KeyWaiting,
     NextKey,
