@@ -64,8 +64,9 @@ TEST_F(OpenGLTest, SwitchingTargetsKeepsAClippingViewArea) {
     EXPECT_EQ(GraphState.ViewArea.y2, 60);
     EXPECT_TRUE(GraphState.ViewArea.clip);
     EXPECT_EQ(GraphState.ViewOriginX, 10);
+    // The repaint lifts the window DC's clip while it copies, under DrawLock.
     win::RECT box{};
-    EXPECT_EQ(win::GetClipBox(GraphState.WindowDC, &box), win::SIMPLEREGION);
+    WithDrawLock([&] { EXPECT_EQ(win::GetClipBox(GraphState.WindowDC, &box), win::SIMPLEREGION); });
     EXPECT_EQ(box.left, 10);
     EXPECT_EQ(box.top, 20);
     EXPECT_EQ(box.right, 51);
