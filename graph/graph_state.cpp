@@ -57,6 +57,7 @@ const char* StatusMeaning(std::int16_t status) {
     case StatusNoPalette: return "window has no palette";
     case StatusNoOpenGL: return "OpenGL not available";
     case StatusAlreadyOpen: return "graphics window already open";
+    case StatusFileFailed: return "picture file could not be written";
     default: return "unknown status";
     }
 }

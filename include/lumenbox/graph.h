@@ -46,6 +46,7 @@ inline constexpr std::int16_t StatusOutOfRange = -7;
 inline constexpr std::int16_t StatusNoPalette = -8;
 inline constexpr std::int16_t StatusNoOpenGL = -9;
 inline constexpr std::int16_t StatusAlreadyOpen = -10;
+inline constexpr std::int16_t StatusFileFailed = -11;       // a picture or recording file could not be written
 
 // What a status code means, in a few words ("graphics window not open").
 const char* StatusMeaning(std::int16_t status);

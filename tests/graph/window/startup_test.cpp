@@ -35,11 +35,12 @@ TEST_F(StartupTest, StartClearsTheFlagsAndReadsTheScreenOnce) {
 
 TEST(StatusMeaning, EveryCodeHasItsOwnWords) {
     std::set<std::string> meanings;
-    for (std::int16_t code = 0; code >= -10; --code) {
+    for (std::int16_t code = 0; code >= -11; --code) {
         meanings.insert(StatusMeaning(code));
     }
-    meanings.insert(StatusMeaning(-11));
-    EXPECT_EQ(meanings.size(), 12u);
+    meanings.insert(StatusMeaning(-12));
+    EXPECT_EQ(meanings.size(), 13u);
+    EXPECT_STREQ(StatusMeaning(StatusFileFailed), "picture file could not be written");
     EXPECT_STREQ(StatusMeaning(StatusNotOpen), "graphics window not open");
 }
 
