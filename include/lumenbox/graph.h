@@ -27,6 +27,7 @@
 #include <string_view>
 #include <vector>
 
+#include <lumenbox/export.h>
 #include <lumenbox/win/gdi.h>
 #include <lumenbox/win/gl.h>
 #include <lumenbox/win/kernel.h>
@@ -49,7 +50,7 @@ inline constexpr std::int16_t StatusAlreadyOpen = -10;
 inline constexpr std::int16_t StatusFileFailed = -11;       // a picture or recording file could not be written
 
 // What a status code means, in a few words ("graphics window not open").
-const char* StatusMeaning(std::int16_t status);
+LUMENBOX_API const char* StatusMeaning(std::int16_t status);
 
 // ---- The library's state --------------------------------------------------
 
@@ -151,19 +152,19 @@ struct GraphStateRecord {
 };
 
 // The one record of the library's state.
-extern GraphStateRecord GraphState;
+extern LUMENBOX_API GraphStateRecord GraphState;
 
 // ---- Start-up and state ---------------------------------------------------
 
 // Whether a window is open for drawing; does not touch the status.
-bool IsGraphOpen();
+LUMENBOX_API bool IsGraphOpen();
 // Runs before main: clears the flags, sets KeyHook to none, reads the screen
 // size, binds the standard colour references. Programs never call it.
-void GraphLibraryStart();
+LUMENBOX_API void GraphLibraryStart();
 // Step of GraphLibraryStart: StandardColorRefs[i] designates StandardColors[i].
-void BindStandardColors();
+LUMENBOX_API void BindStandardColors();
 // Runs after main: closes a window left open, releases the colour table.
-void GraphLibraryStop();
+LUMENBOX_API void GraphLibraryStop();
 
 // ---- Opening and closing --------------------------------------------------
 
@@ -173,21 +174,21 @@ void GraphLibraryStop();
 // 8 1280x1024, 10 system-chosen, 11 screen less frame, 12 full screen,
 // 13 custom. Only the caption's first 255 characters count; an empty caption
 // gives "Lumenbox 1.1". Status: 0, -10, -3, -2, -4, -5, or -9 (open, without OpenGL).
-void OpenGraphics(std::int16_t& kind, std::int16_t& size, std::string_view caption);
+LUMENBOX_API void OpenGraphics(std::int16_t& kind, std::int16_t& size, std::string_view caption);
 // Ends the window and its thread. Status 0 or -1.
-void CloseGraphics();
+LUMENBOX_API void CloseGraphics();
 // Chooses the canvas page (0 to 3; 4 and above mean 0) that receives drawing.
-void SelectDrawPage(std::uint16_t page);
+LUMENBOX_API void SelectDrawPage(std::uint16_t page);
 // Makes the window's (true) or the canvas's (false) OpenGL context current.
 // Status -9 without OpenGL, and then not reset to 0 first.
-void SelectGLTarget(bool toWindow);
+LUMENBOX_API void SelectGLTarget(bool toWindow);
 // Waits for the current target's OpenGL drawing (glFinish) and puts it where
 // it belongs: into the canvas draw page for the canvas (pixels the drawing
 // did not change keep their value; in palette kinds a changed pixel becomes
 // the nearest palette entry, and the window shows it when drawing goes
 // there), or onto the window's client area for the window (until a repaint
 // from the shown page covers it). Status 0, -1 (no window), -9 (no OpenGL).
-void FinishGLDrawing();
+LUMENBOX_API void FinishGLDrawing();
 
 // ---- Colours and palette --------------------------------------------------
 
@@ -198,73 +199,73 @@ struct PaletteRecord {
 
 // The platform colour of a colour number: PALETTEINDEX(colour mod size) in
 // palette kinds, the colour itself otherwise. Works without a window.
-std::uint32_t DeviceColor(std::uint32_t colour);
+LUMENBOX_API std::uint32_t DeviceColor(std::uint32_t colour);
 // Sets one palette entry (low 8 bits of each component). Status 0, -1, -8, -7.
-void SetPaletteColor(std::uint16_t entry, std::uint16_t red, std::uint16_t green, std::uint16_t blue);
+LUMENBOX_API void SetPaletteColor(std::uint16_t entry, std::uint16_t red, std::uint16_t green, std::uint16_t blue);
 // The library's default palette for the open (or last) kind. Works without a window.
-void FillDefaultPalette(PaletteRecord& record);
+LUMENBOX_API void FillDefaultPalette(PaletteRecord& record);
 // Replaces the whole palette; entries past Count show entry 0's colour.
 // Status 0, -1, -8, -7 (Count 0 or above the capacity).
-void ReplacePalette(const PaletteRecord& record);
+LUMENBOX_API void ReplacePalette(const PaletteRecord& record);
 
 // ---- Fills and pixels -----------------------------------------------------
 
 // mode: 0 background colour, 1 solid, 2 horizontal, 3 vertical, 4 cross,
 // 5 rising diagonal, 6 falling diagonal, 7 diagonal cross, 8 user pattern,
 // 9 none. Status 0, -1, -7.
-void SetFillMode(std::uint16_t mode, std::uint32_t colour);
+LUMENBOX_API void SetFillMode(std::uint16_t mode, std::uint32_t colour);
 // An 8 x 8 pattern, top row first, bit 7 leftmost: 1 bits in `colour`, 0 bits
 // in the background colour; selects fill mode 8.
-void DefineFillPattern(const std::array<std::uint8_t, 8>& rows, std::uint32_t colour);
+LUMENBOX_API void DefineFillPattern(const std::array<std::uint8_t, 8>& rows, std::uint32_t colour);
 // Fills the rectangle with both corners inclusive; reversed corners fill nothing.
-void FillBar(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2);
+LUMENBOX_API void FillBar(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2);
 // A canvas pixel as a colour number: the lowest palette entry of its colour,
 // or a COLORREF. Outside the canvas: the entry nearest to white, or CLR_INVALID.
 // 0 when no window is open.
-std::uint32_t ReadPixel(std::int16_t x, std::int16_t y);
+LUMENBOX_API std::uint32_t ReadPixel(std::int16_t x, std::int16_t y);
 
 // ---- Pens and mix mode ----------------------------------------------------
 
 // Sets the drawing colour (stored even without a window) and rebuilds the pen.
-void SetDrawColor(std::uint32_t colour);
+LUMENBOX_API void SetDrawColor(std::uint32_t colour);
 // style: 0 solid, 1 dot, 2 dash-dot, 3 dash, 4 dash-dot-dot, 5 and 6 none.
 // Status 0, -1, -7.
-void SetLineMode(std::uint16_t style, std::uint16_t pattern, std::uint16_t thickness);
+LUMENBOX_API void SetLineMode(std::uint16_t style, std::uint16_t pattern, std::uint16_t thickness);
 // mode 0 to 15: raster operation (copy, xor, or, and, not copy, not, not xor,
 // not or, not and, and-not, or-not, and-inverse, or-inverse, black, white,
 // nop); add 16 for an opaque background. Status 0, -1, -7.
-void SetMixMode(std::int16_t mode);
+LUMENBOX_API void SetMixMode(std::int16_t mode);
 
 // ---- Text -----------------------------------------------------------------
 
 // Registers "Courier New", "MS Sans Serif", "Times New Roman", "Arial" in
 // slots 0 to 3. Status 0 or -5.
-void RegisterStandardFonts();
+LUMENBOX_API void RegisterStandardFonts();
 // Registers an installed face in the first free slot; returns the slot, or -1
 // with status -5.
-std::int16_t RegisterFontFace(std::string_view name);
+LUMENBOX_API std::int16_t RegisterFontFace(std::string_view name);
 // font: bits 0-3 slot, 4-7 weight step (400 + 300 w), 8-11 underline, 12-15
 // italic. direction in degrees; size 0-5 is 8 x size pixels, 6 and more is
 // the height. Status 0, -1, -6.
-void SetTextFont(std::uint16_t font, std::uint16_t direction, std::uint16_t size);
+LUMENBOX_API void SetTextFont(std::uint16_t font, std::uint16_t direction, std::uint16_t size);
 // horizontal 0 left, 1 centre, 2 right; vertical 0 top, 1 bottom, 2 baseline.
 // Status 0, -1, -7.
-void SetTextAlignment(std::uint16_t horizontal, std::uint16_t vertical);
-void SetTextSpacing(std::uint16_t characterExtra, std::uint16_t breakExtra, std::uint16_t reserved1,
+LUMENBOX_API void SetTextAlignment(std::uint16_t horizontal, std::uint16_t vertical);
+LUMENBOX_API void SetTextSpacing(std::uint16_t characterExtra, std::uint16_t breakExtra, std::uint16_t reserved1,
                     std::uint32_t reserved2);
 
 // ---- View area and defaults ----------------------------------------------
 
 // Default palette, white on black, solid white fill, font 0 size 16, whole
 // canvas as view area, copy mixing, square aspect.
-void ResetDrawingState();
+LUMENBOX_API void ResetDrawingState();
 // The view area in device coordinates, corners inclusive, optionally clipping.
 // Status 0, -1, -7 (x1 > x2 or y1 > y2, or a width or height above 32767).
-void SetViewArea(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2, bool clip);
-void SetCurrentPosition(std::int16_t x, std::int16_t y);
-void SetBackgroundColor(std::uint32_t colour);
+LUMENBOX_API void SetViewArea(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2, bool clip);
+LUMENBOX_API void SetCurrentPosition(std::int16_t x, std::int16_t y);
+LUMENBOX_API void SetBackgroundColor(std::uint32_t colour);
 // Works without a window; does not touch the status.
-void SetAspectFactors(std::uint16_t x, std::uint16_t y);
+LUMENBOX_API void SetAspectFactors(std::uint16_t x, std::uint16_t y);
 
 // ---- Drawing --------------------------------------------------------------
 // Every call below sets the status to 0 first, reports -1 and does nothing
@@ -280,36 +281,36 @@ struct Point {
 };
 
 // One pixel in `colour` (a colour number); the mix mode does not apply.
-void PlotPixel(std::int16_t x, std::int16_t y, std::uint32_t colour);
+LUMENBOX_API void PlotPixel(std::int16_t x, std::int16_t y, std::uint32_t colour);
 // A line with both end points, every pixel once (so drawing it twice in xor
 // mode restores the canvas). The current position stays.
-void DrawLine(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2);
+LUMENBOX_API void DrawLine(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2);
 // From the current position to (x, y), or by (dx, dy), both ends drawn; the
 // current position moves to the end.
-void DrawLineTo(std::int16_t x, std::int16_t y);
-void DrawLineBy(std::int16_t dx, std::int16_t dy);
+LUMENBOX_API void DrawLineTo(std::int16_t x, std::int16_t y);
+LUMENBOX_API void DrawLineBy(std::int16_t dx, std::int16_t dy);
 // Outline of the rectangle, corners inclusive, each corner pixel once.
-void DrawRectangle(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2);
+LUMENBOX_API void DrawRectangle(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2);
 // An open line through the points (repeat the first to close it), shared
 // points drawn once. Fewer than 2 points: -7.
-void DrawPolygon(std::span<const Point> points);
+LUMENBOX_API void DrawPolygon(std::span<const Point> points);
 // Arcs and circles: angles in degrees, counter-clockwise from 3 o'clock as
 // seen on the screen; an arc whose end lies on its start's radial is a whole
 // circle. The vertical radius is radius * AspectX / AspectY. The outline's
 // extreme pixels are at exactly centre +- radius.
-void DrawArc(std::int16_t x, std::int16_t y, std::int16_t startAngle, std::int16_t endAngle, std::uint16_t radius);
-void DrawCircle(std::int16_t x, std::int16_t y, std::uint16_t radius);
-void DrawEllipse(std::int16_t x, std::int16_t y, std::uint16_t xRadius, std::uint16_t yRadius);
+LUMENBOX_API void DrawArc(std::int16_t x, std::int16_t y, std::int16_t startAngle, std::int16_t endAngle, std::uint16_t radius);
+LUMENBOX_API void DrawCircle(std::int16_t x, std::int16_t y, std::uint16_t radius);
+LUMENBOX_API void DrawEllipse(std::int16_t x, std::int16_t y, std::uint16_t xRadius, std::uint16_t yRadius);
 // Filled shapes: the interior in the fill mode and colour, the outline with
 // the pen. Polygon interiors follow the even-odd rule; fewer than 3 points: -7.
-void PaintEllipse(std::int16_t x, std::int16_t y, std::uint16_t xRadius, std::uint16_t yRadius);
-void PaintPolygon(std::span<const Point> points);
-void PaintPieSlice(std::int16_t x, std::int16_t y, std::int16_t startAngle, std::int16_t endAngle,
+LUMENBOX_API void PaintEllipse(std::int16_t x, std::int16_t y, std::uint16_t xRadius, std::uint16_t yRadius);
+LUMENBOX_API void PaintPolygon(std::span<const Point> points);
+LUMENBOX_API void PaintPieSlice(std::int16_t x, std::int16_t y, std::int16_t startAngle, std::int16_t endAngle,
                    std::uint16_t xRadius, std::uint16_t yRadius);
 // Fills, in the fill mode and colour, the 4-connected area around (x, y)
 // bounded by pixels of colour number `border`. A seed on the border or
 // outside the view area fills nothing.
-void FloodArea(std::int16_t x, std::int16_t y, std::uint32_t border);
+LUMENBOX_API void FloodArea(std::int16_t x, std::int16_t y, std::uint32_t border);
 
 // ---- Writing text ---------------------------------------------------------
 // Text in the current font, alignment and spacing, in the drawing colour,
@@ -318,13 +319,13 @@ void FloodArea(std::int16_t x, std::int16_t y, std::uint32_t border);
 
 // At the current position, which then moves to the text's end (left
 // alignment), to its start (right alignment), or stays (centred).
-void WriteText(std::string_view text);
+LUMENBOX_API void WriteText(std::string_view text);
 // At (x, y); the current position stays.
-void WriteTextAt(std::int16_t x, std::int16_t y, std::string_view text);
+LUMENBOX_API void WriteTextAt(std::int16_t x, std::int16_t y, std::string_view text);
 // The advance and the cell height of the text in the current font and
 // spacing. 0 (and status -1) without a window.
-std::int16_t MeasureTextWidth(std::string_view text);
-std::int16_t MeasureTextHeight(std::string_view text);
+LUMENBOX_API std::int16_t MeasureTextWidth(std::string_view text);
+LUMENBOX_API std::int16_t MeasureTextHeight(std::string_view text);
 
 // ---- Pixel blocks and clearing ---------------------------------------------
 
@@ -339,15 +340,15 @@ struct PixelBlock {
 // The block of the draw page between the corners (inclusive). Pixels off the
 // canvas read 0. Reversed corners, or a block wider or taller than 32767:
 // an empty block and -7.
-PixelBlock CopyBlock(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2);
+LUMENBOX_API PixelBlock CopyBlock(std::int16_t x1, std::int16_t y1, std::int16_t x2, std::int16_t y2);
 // Puts the block with its top left corner at (x, y). mode: 0 copy, 1 xor,
 // 2 or, 3 and, 4 not-copy. Another mode, or Pixels not Width x Height: -7.
-void PasteBlock(std::int16_t x, std::int16_t y, const PixelBlock& block, std::uint16_t mode);
+LUMENBOX_API void PasteBlock(std::int16_t x, std::int16_t y, const PixelBlock& block, std::uint16_t mode);
 // Fills the view area with the background colour; the current position goes
 // to (0, 0).
-void ClearViewArea();
+LUMENBOX_API void ClearViewArea();
 // The same for the whole draw page, whatever the view area.
-void ClearGraphics();
+LUMENBOX_API void ClearGraphics();
 
 }  // namespace lumenbox
 

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include <lumenbox/export.h>
 #include <lumenbox/win/types.h>
 
 namespace lumenbox {
@@ -39,44 +40,44 @@ struct PointerEvent {
 };
 
 // True while an event is queued. Never waits.
-bool PointerEventWaiting();
+LUMENBOX_API bool PointerEventWaiting();
 // Takes the oldest event, waiting for one without using the processor. An
 // empty event (Kind 0) at once when no graphics window is open, and when the
 // window closes while it waits.
-PointerEvent NextPointerEvent();
+LUMENBOX_API PointerEvent NextPointerEvent();
 // The last known position, view-area relative; -1, -1 while the pointer is
 // outside the window or no window is open.
-std::int16_t PointerX();
-std::int16_t PointerY();
+LUMENBOX_API std::int16_t PointerX();
+LUMENBOX_API std::int16_t PointerY();
 // The buttons held: bit 0 left, 1 right, 2 middle.
-std::uint8_t PointerButtons();
+LUMENBOX_API std::uint8_t PointerButtons();
 // Events lost to a full queue since the window opened.
-std::uint32_t PointerEventsDropped();
+LUMENBOX_API std::uint32_t PointerEventsDropped();
 
 // ---- The queue ------------------------------------------------------------
 
 inline constexpr std::size_t PointerQueueCapacity = 256;
 
 // Appends an event; a full queue drops its oldest event and counts it.
-void PutPointerEvent(const PointerEvent& event);
+LUMENBOX_API void PutPointerEvent(const PointerEvent& event);
 // An empty queue, no drops, the pointer outside: for a new window. Readers
 // still waiting for the previous window's events return an empty event.
-void ResetPointerQueue();
+LUMENBOX_API void ResetPointerQueue();
 // The window the queue belongs to has closed: waiting readers return an
 // empty event. Events already queued stay.
-void EndPointerQueueWindow();
+LUMENBOX_API void EndPointerQueueWindow();
 // Records the position (view-area relative; -1, -1 for outside the window)
 // and the buttons held, for PointerX, PointerY and PointerButtons.
-void KeepPointerPosition(std::int16_t x, std::int16_t y);
-void KeepPointerButtons(std::uint8_t buttons);
+LUMENBOX_API void KeepPointerPosition(std::int16_t x, std::int16_t y);
+LUMENBOX_API void KeepPointerButtons(std::uint8_t buttons);
 
 // ---- Start-up and translation ---------------------------------------------
 
 // Runs before main, after the graphics library's start-up: installs
 // PointerMessageHandler as the library's pointer hook.
-void InstallPointer();
+LUMENBOX_API void InstallPointer();
 // The window's creation and destruction and its mouse messages, on the
 // window thread. Takes the capture while a button is held. Always returns 0.
-win::LRESULT PointerMessageHandler(win::HWND window, std::uint32_t message, win::WPARAM wParam, win::LPARAM lParam);
+LUMENBOX_API win::LRESULT PointerMessageHandler(win::HWND window, std::uint32_t message, win::WPARAM wParam, win::LPARAM lParam);
 
 }  // namespace lumenbox

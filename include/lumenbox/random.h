@@ -4,15 +4,17 @@
 
 #include <cstdint>
 
+#include <lumenbox/export.h>
+
 namespace lumenbox {
 
 // The seed the next draw starts from when it differs from the last one used.
-extern std::uint32_t RandomSeed;
+extern LUMENBOX_API std::uint32_t RandomSeed;
 
 // Seeds from the millisecond tick count; the generator restarts at the next draw.
-void SeedRandom();
+LUMENBOX_API void SeedRandom();
 // Uniform in 0 to n - 1 for n > 0: the high 32 bits of n times the next
 // 32-bit output. 0 for n = 0; a negative n is first increased by 1.
-std::int32_t RandomBelow(std::int32_t n);
+LUMENBOX_API std::int32_t RandomBelow(std::int32_t n);
 
 }  // namespace lumenbox

@@ -16,10 +16,11 @@ cmake -S "$client" -B "$work/cmake-client" -G Ninja -DCMAKE_PREFIX_PATH="$work/p
 cmake --build "$work/cmake-client" >/dev/null
 "$work/cmake-client/client"
 
-# The pkg-config file.
+# The pkg-config file. The static library brings its dependencies along only
+# when asked for them (Requires.private, Libs.private).
 libdir=$(dirname "$(find "$work/prefix" -name lumenbox.pc | head -n 1)")
 export PKG_CONFIG_PATH="$libdir${PKG_CONFIG_PATH:+:$PKG_CONFIG_PATH}"
 # shellcheck disable=SC2046
-"$cxx" $flags "$client/client.cpp" -o "$work/pc-client" $(pkg-config --cflags --libs lumenbox opengl)
+"$cxx" $flags "$client/client.cpp" -o "$work/pc-client" $(pkg-config --static --cflags --libs lumenbox opengl)
 "$work/pc-client"
 echo "installed package: CMake and pkg-config clients passed"
