@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what a fresh Debian machine lacks to build Lumenbox, and nothing
-# when everything is there. Usage: scripts/setup.sh [--tests] [--fuzz]
+# when everything is there. Usage: scripts/setup.sh [--tests] [--fuzz] [--package]
 # --tests adds what the end-to-end tests need (an X server, X tools, tmux).
 # --fuzz adds clang and its fuzzer runtime, for scripts/fuzz.sh.
+# --package adds what cpack needs for Debian packages, for scripts/package_test.sh.
 set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config libfontconfig-dev libsdl2-dev
@@ -13,6 +14,7 @@ for option in "$@"; do
   case "$option" in
     --tests) packages+=(xvfb x11-utils xdotool imagemagick tmux) ;;
     --fuzz) packages+=(clang libclang-rt-14-dev) ;;
+    --package) packages+=(dpkg-dev file binutils) ;;
   esac
 done
 
