@@ -252,7 +252,7 @@ LUMENBOX_API void SetTextFont(std::uint16_t font, std::uint16_t direction, std::
 // Status 0, -1, -7.
 LUMENBOX_API void SetTextAlignment(std::uint16_t horizontal, std::uint16_t vertical);
 LUMENBOX_API void SetTextSpacing(std::uint16_t characterExtra, std::uint16_t breakExtra, std::uint16_t reserved1,
-                    std::uint32_t reserved2);
+                                 std::uint32_t reserved2);
 
 // ---- View area and defaults ----------------------------------------------
 
@@ -298,7 +298,8 @@ LUMENBOX_API void DrawPolygon(std::span<const Point> points);
 // seen on the screen; an arc whose end lies on its start's radial is a whole
 // circle. The vertical radius is radius * AspectX / AspectY. The outline's
 // extreme pixels are at exactly centre +- radius.
-LUMENBOX_API void DrawArc(std::int16_t x, std::int16_t y, std::int16_t startAngle, std::int16_t endAngle, std::uint16_t radius);
+LUMENBOX_API void DrawArc(std::int16_t x, std::int16_t y, std::int16_t startAngle, std::int16_t endAngle,
+                          std::uint16_t radius);
 LUMENBOX_API void DrawCircle(std::int16_t x, std::int16_t y, std::uint16_t radius);
 LUMENBOX_API void DrawEllipse(std::int16_t x, std::int16_t y, std::uint16_t xRadius, std::uint16_t yRadius);
 // Filled shapes: the interior in the fill mode and colour, the outline with
@@ -306,7 +307,7 @@ LUMENBOX_API void DrawEllipse(std::int16_t x, std::int16_t y, std::uint16_t xRad
 LUMENBOX_API void PaintEllipse(std::int16_t x, std::int16_t y, std::uint16_t xRadius, std::uint16_t yRadius);
 LUMENBOX_API void PaintPolygon(std::span<const Point> points);
 LUMENBOX_API void PaintPieSlice(std::int16_t x, std::int16_t y, std::int16_t startAngle, std::int16_t endAngle,
-                   std::uint16_t xRadius, std::uint16_t yRadius);
+                                std::uint16_t xRadius, std::uint16_t yRadius);
 // Fills, in the fill mode and colour, the 4-connected area around (x, y)
 // bounded by pixels of colour number `border`. A seed on the border or
 // outside the view area fills nothing.

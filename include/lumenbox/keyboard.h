@@ -53,7 +53,8 @@ LUMENBOX_API void AdvanceKeyIndex(std::atomic<std::int32_t>& index);
 LUMENBOX_API void InstallKeyboard();
 // The window's creation, destruction, close and key messages, on the window
 // thread. Always returns 0.
-LUMENBOX_API win::LRESULT KeyMessageHandler(win::HWND window, std::uint32_t message, win::WPARAM wParam, win::LPARAM lParam);
+LUMENBOX_API win::LRESULT KeyMessageHandler(win::HWND window, std::uint32_t message, win::WPARAM wParam,
+                                            win::LPARAM lParam);
 // Appends the bytes of a key-down of the virtual key `key`, reading Shift,
 // Ctrl and Alt from the platform.
 LUMENBOX_API void TranslateKeyDown(std::int32_t key);

@@ -78,6 +78,7 @@ LUMENBOX_API void KeepPointerButtons(std::uint8_t buttons);
 LUMENBOX_API void InstallPointer();
 // The window's creation and destruction and its mouse messages, on the
 // window thread. Takes the capture while a button is held. Always returns 0.
-LUMENBOX_API win::LRESULT PointerMessageHandler(win::HWND window, std::uint32_t message, win::WPARAM wParam, win::LPARAM lParam);
+LUMENBOX_API win::LRESULT PointerMessageHandler(win::HWND window, std::uint32_t message, win::WPARAM wParam,
+                                                win::LPARAM lParam);
 
 }  // namespace lumenbox
