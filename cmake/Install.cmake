@@ -21,9 +21,9 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/LumenboxConfig.cmake ${CMAKE_CURRENT_B
   DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Lumenbox)
 
 if(LUMENBOX_WITH_SDL)
-  set(LUMENBOX_PC_REQUIRES "fontconfig sdl2")
+  set(LUMENBOX_PC_REQUIRES "fontconfig libpng sdl2")
 else()
-  set(LUMENBOX_PC_REQUIRES "fontconfig")
+  set(LUMENBOX_PC_REQUIRES "fontconfig libpng")
 endif()
 # The pkg-config file finds the prefix from its own place, so the package can
 # be installed anywhere.
