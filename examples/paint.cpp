@@ -5,8 +5,8 @@
 // with the mouse reported by the terminal, in a terminal.
 //
 //   paint                          paints
-//   paint --save-on-exit FILE      paints, and at the end writes the canvas
-//                                  to FILE as a binary PPM picture
+//   paint --save-on-exit FILE      paints, and at the end writes what the
+//                                  window shows to FILE as a PNG picture
 #include <algorithm>
 #include <array>
 #include <chrono>
@@ -20,8 +20,6 @@
 #include <lumenbox/keyboard.h>
 #include <lumenbox/pointer.h>
 #include <lumenbox/standard_colors.h>
-
-#include "canvas_picture.h"
 
 using namespace lumenbox;
 
@@ -167,10 +165,10 @@ bool HandleKeys(Painter& painter) {
     return true;
 }
 
-// The canvas as a picture; blocks are read relative to the view area.
+// What the window shows, strip included, as a PNG picture.
 bool SaveCanvas(const char* path) {
-    UseWholeCanvas();
-    return examples::SaveCanvasPicture(path);
+    SavePicture(path);
+    return GraphState.GraphStatus == StatusOk;
 }
 
 }  // namespace

@@ -3,8 +3,8 @@
 // in three faces and two directions. Escape ends it.
 //
 //   showcase                 shows the picture in a window
-//   showcase --save FILE     draws it, writes the canvas to FILE as a
-//                            binary PPM picture, and ends
+//   showcase --save FILE     draws it, writes what the window shows to
+//                            FILE as a PNG picture, and ends
 #include <array>
 #include <cstdint>
 #include <cstdio>
@@ -14,8 +14,6 @@
 
 #include <lumenbox/graph.h>
 #include <lumenbox/keyboard.h>
-
-#include "canvas_picture.h"
 
 using namespace lumenbox;
 
@@ -132,7 +130,8 @@ int main(int argc, char** argv) {
     }
     DrawPicture();
     if (save) {
-        const bool saved = examples::SaveCanvasPicture(argv[2]);
+        SavePicture(argv[2]);
+        const bool saved = GraphState.GraphStatus == StatusOk;
         CloseGraphics();
         if (!saved) std::fprintf(stderr, "showcase: cannot write %s\n", argv[2]);
         return saved ? 0 : 1;

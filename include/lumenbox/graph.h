@@ -351,6 +351,19 @@ LUMENBOX_API void ClearViewArea();
 // The same for the whole draw page, whatever the view area.
 LUMENBOX_API void ClearGraphics();
 
+// ---- Pictures ---------------------------------------------------------------
+
+// Writes the shown page, as the window shows it, to `path` as a PNG file:
+// indexed with the current palette's entries in palette kinds (1 bit per
+// pixel for two entries, 4 for sixteen, 8 otherwise; a pixel of an entry
+// past them shows, and is written as, entry 0), 8-bit RGB in kind 9. The
+// file is written under a temporary name in the same folder and renamed, so
+// an existing file is replaced whole or left as it was. Status 0, -1, -11
+// (the folder is missing or cannot be written, the path names a folder or
+// holds a zero character, the window has no client area, or the writing
+// failed; nothing is left behind).
+LUMENBOX_API void SavePicture(std::string_view path);
+
 }  // namespace lumenbox
 
 #include <lumenbox/standard_colors.h>

@@ -53,7 +53,7 @@ paint_ended() { [[ -s "$work/status" ]]; }
 send() { tmux_ send-keys -t e2e -l "$1"; sleep 0.1; }
 
 cat >"$work/pane.sh" <<SCRIPT
-"$paint" --save-on-exit "$work/canvas.ppm" 2>"$work/paint.log"
+"$paint" --save-on-exit "$work/canvas.png" 2>"$work/paint.log"
 echo \$? >"$work/status.part"
 mv "$work/status.part" "$work/status"
 exec sleep 600
@@ -88,9 +88,9 @@ poll "$((exit_limit + patience))" paint_ended || fail "paint still runs after Es
 status=$(cat "$work/status")
 ((status == 0)) || fail "paint ended with status $status: $(cat "$work/paint.log")"
 [[ "$(mouse_modes)" == 000 ]] || fail "the terminal still reports the mouse: modes $(mouse_modes)"
-[[ -s "$work/canvas.ppm" ]] || fail "paint wrote no canvas"
+[[ -s "$work/canvas.png" ]] || fail "paint wrote no canvas"
 
-pixel() { convert "$work/canvas.ppm" -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n 1 | tr -d '#'; }
+pixel() { convert "$work/canvas.png" -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n 1 | tr -d '#'; }
 expect_pixel() {
   local got
   got=$(pixel "$1" "$2")

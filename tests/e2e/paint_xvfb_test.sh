@@ -95,7 +95,7 @@ right_click() {
 }
 
 # One canvas pixel of the saved picture, as RRGGBB.
-pixel() { convert "$work/canvas.ppm" -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n 1 | tr -d '#'; }
+pixel() { convert "$work/canvas.png" -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n 1 | tr -d '#'; }
 
 expect_pixel() {
   local got
@@ -107,8 +107,8 @@ paint_case() {
   case_name=$1
   echo "case: $case_name"
   start_server "$2"
-  rm -f "$work/canvas.ppm"
-  env -u LUMENBOX_DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER "$paint" --save-on-exit "$work/canvas.ppm" \
+  rm -f "$work/canvas.png"
+  env -u LUMENBOX_DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER "$paint" --save-on-exit "$work/canvas.png" \
     >"$work/paint.out" 2>"$work/paint.log" &
   pid=$!
   window=
@@ -132,7 +132,7 @@ paint_case() {
   local status=$?
   pid=
   ((status == 0)) || fail "$case_name: paint ended with status $status"
-  [[ -s "$work/canvas.ppm" ]] || fail "$case_name: paint wrote no canvas"
+  [[ -s "$work/canvas.png" ]] || fail "$case_name: paint wrote no canvas"
 
   # Red and green as the 256-colour palette holds them nearest.
   expect_pixel 60 16 FC0000 "the strip"

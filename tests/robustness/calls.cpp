@@ -18,7 +18,7 @@ constexpr std::array<const char*, CallCount> Names = {
     "DrawPolygon",      "DrawArc",           "DrawCircle",        "DrawEllipse",           "PaintEllipse",
     "PaintPolygon",     "PaintPieSlice",     "FloodArea",         "WriteText",             "WriteTextAt",
     "MeasureTextWidth", "MeasureTextHeight", "CopyBlock",         "PasteBlock",            "ClearViewArea",
-    "ClearGraphics",    "FinishGLDrawing",
+    "ClearGraphics",    "FinishGLDrawing",   "SavePicture",
     "KeyWaiting",       "NextKey",           "PutKey",            "PutExtendedKey",        "ResetKeyQueue",
     "AdvanceKeyIndex",  "InstallKeyboard",   "KeyMessageHandler", "TranslateKeyDown",
     "PointerEventWaiting", "NextPointerEvent", "PointerPosition", "PointerButtons", "PointerEventsDropped",

@@ -67,6 +67,8 @@ enum class Call : std::uint8_t {
     ClearViewArea,
     ClearGraphics,
     FinishGLDrawing,
+    // Pictures.
+    SavePicture,
     // Keyboard.
     KeyWaiting,
     NextKey,

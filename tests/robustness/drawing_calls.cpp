@@ -179,6 +179,7 @@ CallOutcome PerformDrawingCall(Call call, ChoiceSource& choices, const Session&)
     case Call::ClearViewArea: ClearViewArea(); return Made(call, "ClearViewArea()");
     case Call::ClearGraphics: ClearGraphics(); return Made(call, "ClearGraphics()");
     case Call::FinishGLDrawing: FinishGLDrawing(); return Made(call, "FinishGLDrawing()");
+    case Call::SavePicture: return SavePictureCall(choices);
     default: return Made(call, std::string(CallName(call)) + ": not a drawing call", "engine fault");
     }
 }

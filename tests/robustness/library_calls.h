@@ -22,6 +22,9 @@ CallOutcome PerformDrawingCall(Call call, ChoiceSource& choices, const Session& 
 // them: the window's creation and destruction messages only while no window
 // exists, and NextKey only when a key is there to take (it waits for one).
 CallOutcome PerformKeyboardCall(Call call, ChoiceSource& choices, const Session& session);
+// SavePicture into the engine's own scratch folder, or at paths that cannot
+// be written (picture_calls.cpp).
+CallOutcome SavePictureCall(ChoiceSource& choices);
 // The pointer unit's calls (pointer_calls.cpp).
 CallOutcome PerformPointerCall(Call call, ChoiceSource& choices, const Session& session);
 
