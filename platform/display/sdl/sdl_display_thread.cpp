@@ -3,6 +3,7 @@
 // is something to do, until it is told to stop.
 #include <SDL2/SDL.h>
 #include <poll.h>
+#include <pthread.h>
 
 #include <algorithm>
 #include <array>
@@ -38,6 +39,8 @@ void SetToolkitHints() {
 
 void SdlDisplay::ThreadMain(std::promise<bool>& started) {
     threadId_.store(std::this_thread::get_id());
+    // Named, so that its share of the processor can be told apart.
+    pthread_setname_np(pthread_self(), "sdl display");
     if (!StartToolkit()) {
         SDL_Quit();
         ReleaseSdlVideo();
