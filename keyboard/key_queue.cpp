@@ -5,6 +5,10 @@
 // only under KeyQueueLock, but the emptiness tests read them without it; each
 // index is therefore an atomic word, stored with release after its slot is
 // written and loaded with acquire by the lock-free readers.
+//
+// A reader with nothing to read sleeps on a futex word that counts the
+// queue's events (a key put, the window gone), so a program waiting for a
+// key costs nothing until one comes.
 #include <lumenbox/graph.h>
 #include <lumenbox/keyboard.h>
 #include <lumenbox/win/kernel.h>
@@ -20,8 +24,6 @@ namespace {
 
 constexpr std::int32_t FirstSlot = 1;
 constexpr std::int32_t LastSlot = 32;
-// The reader polls at this interval rather than waiting on an event.
-constexpr win::DWORD KeyPollMilliseconds = 10;
 
 // True while the program has taken the 0 of an extended key but not yet its
 // code, which is then the oldest byte queued. Read and written under
@@ -34,6 +36,17 @@ std::atomic<bool> ReaderInsideExtendedKey{false};
 // even when another window opened in the meantime, and never takes that
 // window's keys for its own.
 std::atomic<std::uint32_t> KeyQueueWindow{0};
+
+// Counts what a waiting reader must look at again: every key put and every
+// end of a window. A reader reads it before it looks at the queue and sleeps
+// only while it still holds that count, so an event between its look and its
+// sleep is never lost.
+std::atomic<std::uint32_t> KeyQueueEvents{0};
+
+void AnnounceKeyQueueEvent() {
+    KeyQueueEvents.fetch_add(1, std::memory_order_release);
+    KeyQueueEvents.notify_all();
+}
 
 bool QueueIsEmpty() {
     return KeyReadIndex.load(std::memory_order_acquire) == KeyWriteIndex.load(std::memory_order_acquire);
@@ -82,12 +95,18 @@ std::uint8_t NextKey() {
         return 0;
     }
     const std::uint32_t window = KeyQueueWindow.load(std::memory_order_acquire);
-    while (QueueIsEmpty()) {
-        win::Sleep(KeyPollMilliseconds);
-        // The window closed while we waited: no key can come any more.
+    for (;;) {
+        const std::uint32_t seen = KeyQueueEvents.load(std::memory_order_acquire);
+        // The window closed while we waited: no key can come any more. Looked
+        // at before the queue, so that keys of a window opened meanwhile are
+        // never taken for this one's.
         if (!IsGraphOpen() || KeyQueueWindow.load(std::memory_order_acquire) != window) {
             return 0;
         }
+        if (!QueueIsEmpty()) {
+            break;
+        }
+        KeyQueueEvents.wait(seen, std::memory_order_acquire);
     }
     win::EnterCriticalSection(&KeyQueueLock);
     const std::uint8_t code = KeyQueue[KeyReadIndex.load(std::memory_order_relaxed)];
@@ -106,6 +125,7 @@ void PutKey(std::uint8_t code) {
         DropOldestKey();
     }
     win::LeaveCriticalSection(&KeyQueueLock);
+    AnnounceKeyQueueEvent();
 }
 
 void PutExtendedKey(std::uint8_t code) {
@@ -115,7 +135,10 @@ void PutExtendedKey(std::uint8_t code) {
     PutKey(code);
 }
 
-void EndKeyQueueWindow() { KeyQueueWindow.fetch_add(1, std::memory_order_acq_rel); }
+void EndKeyQueueWindow() {
+    KeyQueueWindow.fetch_add(1, std::memory_order_acq_rel);
+    AnnounceKeyQueueEvent();
+}
 
 void ResetKeyQueue() {
     EndKeyQueueWindow();

@@ -21,6 +21,7 @@
 #include <memory>
 #include <mutex>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace lumenbox::display {
@@ -31,6 +32,18 @@ using WindowId = std::uintptr_t;
 // Key state in the Windows layout: one byte per virtual-key code, bit 0x80
 // while the key is down, bit 0x01 the toggle (Caps Lock, Num Lock).
 using KeyStates = std::array<std::uint8_t, 256>;
+
+// Told of a surface's next change: a display that sleeps until it has
+// something to present.
+class SurfaceWatcher {
+public:
+    // Called on the drawing thread with the surface's mutex held: returns at
+    // once and takes no lock.
+    virtual void SurfaceChanged() = 0;
+
+protected:
+    ~SurfaceWatcher() = default;
+};
 
 // The client pixels of one window: 32-bit 0x00RRGGBB, rows top-down, no
 // padding. Written by whoever draws (on any thread) and read by the display
@@ -53,8 +66,15 @@ public:
     // read-modify-write (a drawing program calls this on every fill).
     void MarkChanged() {
         version_.store(version_.load(std::memory_order_relaxed) + 1, std::memory_order_release);
+        // Once per watch, however many changes follow before the display
+        // looks again, so a fill costs no more than this test.
+        if (watcher_ != nullptr) std::exchange(watcher_, nullptr)->SurfaceChanged();
     }
     std::uint64_t Version() const { return version_.load(std::memory_order_acquire); }
+
+    // With Mutex() held: the next MarkChanged tells `watcher`, once. NULL
+    // forgets a watcher not yet told; after that it is never called.
+    void WatchNextChange(SurfaceWatcher* watcher) { watcher_ = watcher; }
 
 private:
     int width_;
@@ -62,6 +82,7 @@ private:
     mutable std::mutex mutex_;
     std::vector<std::uint32_t> pixels_;
     std::atomic<std::uint64_t> version_{0};
+    SurfaceWatcher* watcher_ = nullptr;  // guarded by mutex_
 };
 
 struct ScreenInfo {

@@ -1,9 +1,10 @@
 // Requests from other threads to the SDL display thread.
 //
 // SDL may only be called on the display thread, so every Display member that
-// changes what is on the screen becomes a command here. The display thread
-// sleeps on the queue between looks at the toolkit's events; a caller can
-// wait until its command has been carried out.
+// changes what is on the screen becomes a command here. The display raises
+// its thread's wake-up after each submission, as the thread sleeps on the
+// server connection too; a caller can wait until its command has been
+// carried out.
 #pragma once
 
 #include <chrono>
@@ -40,7 +41,8 @@ public:
     // queue has closed. Ticket 0 returns at once.
     void WaitFor(std::uint64_t ticket);
 
-    // Display thread: returns when a command is queued or `timeout` passed.
+    // Returns when a command is queued or `timeout` passed: for a consumer
+    // with nothing else to wait on.
     void WaitForCommands(std::chrono::milliseconds timeout);
     // Display thread: everything queued so far, oldest first.
     std::deque<SdlCommand> TakeAll();

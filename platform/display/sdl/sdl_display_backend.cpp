@@ -43,19 +43,25 @@ void SdlDisplay::Shutdown() {
     // Joining itself would never return; a shut-down from the display thread
     // (exit called from an event handler) leaves the thread to the process end.
     if (!thread_.joinable() || OnDisplayThread()) return;
-    commands_.Submit(CommandFor(SdlCommand::Kind::kStop));
+    Send(CommandFor(SdlCommand::Kind::kStop));
     thread_.join();
+}
+
+std::uint64_t SdlDisplay::Send(SdlCommand command) {
+    const std::uint64_t ticket = commands_.Submit(std::move(command));
+    wake_.Raise();
+    return ticket;
 }
 
 void SdlDisplay::AddWindow(WindowId window, const WindowPlacement& placement, std::shared_ptr<Surface> surface) {
     SdlCommand command = CommandFor(SdlCommand::Kind::kAdd, window);
     command.placement = placement;
     command.surface = std::move(surface);
-    commands_.Submit(std::move(command));
+    Send(std::move(command));
 }
 
 void SdlDisplay::RemoveWindow(WindowId window) {
-    const std::uint64_t ticket = commands_.Submit(CommandFor(SdlCommand::Kind::kRemove, window));
+    const std::uint64_t ticket = Send(CommandFor(SdlCommand::Kind::kRemove, window));
     // On the display thread nothing presents while this runs, and the command
     // is carried out before the next presentation.
     if (!OnDisplayThread()) commands_.WaitFor(ticket);
@@ -63,11 +69,11 @@ void SdlDisplay::RemoveWindow(WindowId window) {
 
 void SdlDisplay::SetVisible(WindowId window, bool visible) {
     const auto kind = visible ? SdlCommand::Kind::kShow : SdlCommand::Kind::kHide;
-    commands_.Submit(CommandFor(kind, window));
+    Send(CommandFor(kind, window));
 }
 
 void SdlDisplay::SetFocus(WindowId window) {
-    commands_.Submit(CommandFor(SdlCommand::Kind::kFocus, window));
+    Send(CommandFor(SdlCommand::Kind::kFocus, window));
 }
 
 }  // namespace lumenbox::display

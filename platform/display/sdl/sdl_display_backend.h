@@ -25,6 +25,7 @@
 #include "platform/display/sdl/sdl_held_keys.h"
 #include "platform/display/sdl/sdl_key_state.h"
 #include "platform/display/sdl/sdl_shown_window.h"
+#include "platform/display/sdl/sdl_wake_signal.h"
 
 namespace lumenbox::display {
 
@@ -52,7 +53,7 @@ public:
     void RemoveWindow(WindowId window) override;
     void SetVisible(WindowId window, bool visible) override;
     void SetFocus(WindowId window) override;
-    // Surfaces are looked at once per refresh anyway; nothing to hurry.
+    // A shown surface reports its changes to the display thread itself.
     void SurfaceChanged(WindowId) override {}
 
 private:
@@ -70,8 +71,11 @@ private:
     void ThreadMain(std::promise<bool>& started);
     bool StartToolkit();
     void RunLoop();
-    void WaitForEventsUntil(std::chrono::steady_clock::time_point deadline);
+    void PresentIfDue(std::chrono::steady_clock::time_point& nextPresent);
+    void DispatchToolkitEvents();
+    void SleepUntilNeeded(std::chrono::steady_clock::time_point nextPresent);
     bool AnyWindowShown() const;
+    bool AnyPresentationPending() const;
     void CarryOutCommands();
     void CarryOut(SdlCommand& command);
     void OpenShownWindow(WindowRecord& record);
@@ -98,11 +102,16 @@ private:
     std::atomic<EventSink*> sink_{nullptr};
     SdlKeyState keys_;
     SdlCommandQueue commands_;
+    SdlWakeSignal wake_;
+
+    // Any thread: hands the display thread a command and wakes it.
+    std::uint64_t Send(SdlCommand command);
 
     // Display thread only.
     std::map<WindowId, WindowRecord> windows_;
     SdlHeldKeys heldKeys_;
     WindowId focused_ = 0;
+    int serverConnection_ = -1;  // known once a window was shown (X11 only)
     int mouseButtons_ = 0;  // held: bit 0 left, 1 right, 2 middle
     bool running_ = true;
 

@@ -1,15 +1,20 @@
 // The SDL display thread: starts the toolkit, then alternates between
-// waiting for events, carrying out commands and presenting changed surfaces,
-// until it is told to stop.
+// carrying out commands, presenting changed surfaces and sleeping until there
+// is something to do, until it is told to stop.
 #include <SDL2/SDL.h>
+#include <poll.h>
+#include <pthread.h>
 
 #include <algorithm>
+#include <array>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 
 #include "platform/display/sdl/sdl_display.h"
 #include "platform/display/sdl/sdl_display_backend.h"
 #include "platform/display/sdl/sdl_video_claim.h"
+#include "platform/display/sdl/sdl_wait_plan.h"
 
 namespace lumenbox::display {
 
@@ -17,12 +22,6 @@ namespace {
 
 // Where the toolkit knows no refresh rate (virtual servers), the common one.
 constexpr int kDefaultRefreshRate = 60;
-// How long a key may wait for the display thread to notice it: well under
-// a frame.
-constexpr std::chrono::milliseconds kInputPollInterval{4};
-// Without a shown window only commands matter; the toolkit is still asked
-// now and then, for the session's quit request.
-constexpr std::chrono::milliseconds kIdleWait{250};
 
 void SetToolkitHints() {
     // Ctrl+C must end the program as it would without a window.
@@ -31,12 +30,17 @@ void SetToolkitHints() {
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     SDL_SetHint(SDL_HINT_VIDEO_ALLOW_SCREENSAVER, "1");
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+    // The software renderer copies straight to the server rather than
+    // through an OpenGL texture of its own.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
 }
 
 }  // namespace
 
 void SdlDisplay::ThreadMain(std::promise<bool>& started) {
     threadId_.store(std::this_thread::get_id());
+    // Named, so that its share of the processor can be told apart.
+    pthread_setname_np(pthread_self(), "sdl display");
     if (!StartToolkit()) {
         SDL_Quit();
         ReleaseSdlVideo();
@@ -67,45 +71,70 @@ bool SdlDisplay::StartToolkit() {
     return true;
 }
 
-// Presentations keep a fixed cadence of one per refresh, measured from when
-// each was due rather than when it ended, so that with a renderer that waits
-// for the refresh they stay in step with it instead of slipping a frame.
+// Presentations keep a fixed cadence of at most one per refresh, measured
+// from when each was due rather than when it ended, so that with a renderer
+// that waits for the refresh they stay in step with it instead of slipping a
+// frame. Between them the thread sleeps until a command, a surface change or
+// an event of the server wakes it: a window that shows an unchanged picture
+// costs nothing.
 void SdlDisplay::RunLoop() {
-    const auto interval = PresentInterval();
     auto nextPresent = std::chrono::steady_clock::now();
     while (running_) {
-        WaitForEventsUntil(nextPresent);
+        // Before anything is looked at: what changes from here wakes the sleep.
+        wake_.Clear();
         CarryOutCommands();
         if (!running_) break;
-        const auto now = std::chrono::steady_clock::now();
-        if (now < nextPresent) continue;
-        PresentChangedWindows();
-        nextPresent += interval;
-        if (nextPresent <= now) nextPresent = now + interval;
+        PresentIfDue(nextPresent);
+        DispatchToolkitEvents();
+        SleepUntilNeeded(nextPresent);
     }
+}
+
+void SdlDisplay::PresentIfDue(std::chrono::steady_clock::time_point& nextPresent) {
+    const auto now = std::chrono::steady_clock::now();
+    if (now < nextPresent || !AnyPresentationPending()) return;
+    PresentChangedWindows();
+    // After a pause the first change is shown at once and the cadence starts
+    // again from it.
+    nextPresent += PresentInterval();
+    if (nextPresent <= now) nextPresent = now + PresentInterval();
+}
+
+// Every event the toolkit has, including those its last requests read from
+// the server along with their replies: after this, whatever comes next makes
+// the server connection readable.
+void SdlDisplay::DispatchToolkitEvents() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event) != 0) Dispatch(event);
 }
 
 // No other thread calls the toolkit, not even to wake this one: a wake-up
 // event sent from another thread goes to a window through a connection of
 // its own, and can reach the server after this thread destroyed that window,
-// which ends the process with an X error. So the thread sleeps on the
-// command queue, where windows and changes come from, and looks at the
-// toolkit's events at least every few milliseconds while a window is shown.
-void SdlDisplay::WaitForEventsUntil(std::chrono::steady_clock::time_point deadline) {
-    using std::chrono::milliseconds;
-    milliseconds wait = kIdleWait;
-    if (AnyWindowShown()) {
-        const auto left = std::chrono::ceil<milliseconds>(deadline - std::chrono::steady_clock::now());
-        wait = std::clamp(left, milliseconds(0), kInputPollInterval);
+// which ends the process with an X error. So the thread sleeps in poll() on
+// the server connection and its own wake-up together, and nothing else may
+// call the toolkit between the dispatch of its events and this sleep.
+void SdlDisplay::SleepUntilNeeded(std::chrono::steady_clock::time_point nextPresent) {
+    SdlWaitState state;
+    state.presentationPending = AnyPresentationPending();
+    state.untilPresentation = nextPresent - std::chrono::steady_clock::now();
+    state.hearsEverything = wake_.Usable() && serverConnection_ >= 0;
+    state.anyWindowShown = AnyWindowShown();
+    std::array<pollfd, 2> sources{{{wake_.Fd(), POLLIN, 0}, {serverConnection_, POLLIN, 0}}};
+    // A negative descriptor is skipped by poll(); with neither it only sleeps.
+    while (poll(sources.data(), sources.size(), SdlSleepMilliseconds(state)) < 0 && errno == EINTR) {
     }
-    commands_.WaitForCommands(wait);
-    SDL_Event event;
-    while (SDL_PollEvent(&event) != 0) Dispatch(event);
 }
 
 bool SdlDisplay::AnyWindowShown() const {
     return std::any_of(windows_.begin(), windows_.end(),
                        [](const auto& entry) { return entry.second.shown != nullptr; });
+}
+
+bool SdlDisplay::AnyPresentationPending() const {
+    return std::any_of(windows_.begin(), windows_.end(), [](const auto& entry) {
+        return entry.second.shown != nullptr && entry.second.shown->HasChangeToPresent();
+    });
 }
 
 std::chrono::steady_clock::duration SdlDisplay::PresentInterval() const {
@@ -164,8 +193,14 @@ void SdlDisplay::CarryOut(SdlCommand& command) {
 // program goes on drawing into it; the toolkit's reason is the only trace.
 void SdlDisplay::OpenShownWindow(WindowRecord& record) {
     record.shown = SdlShownWindow::Open(record.placement, record.surface, screen_.width, screen_.height);
-    if (!record.shown) std::fprintf(stderr, "lumenbox: the window \"%s\" could not be shown: %s\n",
-                                    record.placement.caption.c_str(), SDL_GetError());
+    if (!record.shown) {
+        std::fprintf(stderr, "lumenbox: the window \"%s\" could not be shown: %s\n",
+                     record.placement.caption.c_str(), SDL_GetError());
+        return;
+    }
+    record.shown->ReportChangesTo(&wake_);
+    // The connection stays open until the toolkit quits, whichever windows come and go.
+    if (serverConnection_ < 0) serverConnection_ = record.shown->ServerConnection();
 }
 
 void SdlDisplay::StopToolkit() {

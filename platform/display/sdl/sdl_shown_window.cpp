@@ -8,19 +8,13 @@
 #include <string>
 #include <utility>
 
+#include "platform/display/sdl/sdl_renderer_choice.h"
+#include "platform/display/sdl/sdl_server_connection.h"
 #include "platform/display/sdl/sdl_window_geometry.h"
 
 namespace lumenbox::display {
 
 namespace {
-
-SDL_Renderer* CreateRenderer(SDL_Window* window) {
-    // Hardware with vsync where there is one, against tearing; the display
-    // thread keeps to the refresh rate either way.
-    if (SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED | SDL_RENDERER_PRESENTVSYNC))
-        return renderer;
-    return SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
-}
 
 // Captions arrive in the ANSI code page's Latin range; the toolkit wants UTF-8.
 std::string CaptionAsUtf8(const std::string& caption) {
@@ -59,7 +53,8 @@ bool SdlShownWindow::CreateToolkitObjects(const WindowPlacement& placement, int 
     const std::string caption = CaptionAsUtf8(placement.caption);
     window_ = SDL_CreateWindow(caption.c_str(), geometry.x, geometry.y, geometry.width, geometry.height, flags);
     if (window_ == nullptr) return false;
-    renderer_ = CreateRenderer(window_);
+    // The display thread keeps to the refresh rate whichever renderer it is.
+    renderer_ = CreateSdlRenderer(window_);
     if (renderer_ == nullptr) return false;
     texture_ = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, surface_->Width(),
                                  surface_->Height());
@@ -71,10 +66,17 @@ bool SdlShownWindow::CreateToolkitObjects(const WindowPlacement& placement, int 
 }
 
 SdlShownWindow::~SdlShownWindow() {
+    // The surface outlives this window; its next change must not call out.
+    if (watcher_ != nullptr) {
+        std::lock_guard lock(surface_->Mutex());
+        surface_->WatchNextChange(nullptr);
+    }
     if (texture_ != nullptr) SDL_DestroyTexture(texture_);
     if (renderer_ != nullptr) SDL_DestroyRenderer(renderer_);
     if (window_ != nullptr) SDL_DestroyWindow(window_);
 }
+
+int SdlShownWindow::ServerConnection() const { return SdlServerConnection(window_); }
 
 void SdlShownWindow::Raise() {
     SDL_RaiseWindow(window_);
@@ -104,6 +106,9 @@ bool SdlShownWindow::CopySurfaceToTexture() {
         // Read under the lock: a change made after the copy bumps the version
         // again, so it is shown next time and never lost.
         shownVersion_ = surface_->Version();
+        // Armed under the same lock: the first change after this copy wakes
+        // the display, and none before it is lost.
+        if (watcher_ != nullptr) surface_->WatchNextChange(watcher_);
         const std::uint32_t* source = surface_->Pixels();
         auto* target = static_cast<std::byte*>(texels);
         for (int row = 0; row < surface_->Height(); ++row) {

@@ -33,6 +33,13 @@ public:
     void MarkDamaged() { damaged_ = true; }
     // Shows the surface if it changed since it was last shown, or was damaged.
     void PresentIfChanged();
+    // Whether PresentIfChanged would show anything.
+    bool HasChangeToPresent() const { return damaged_ || surface_->Version() != shownVersion_; }
+    // From now on the first change after each presentation tells `watcher`,
+    // so the display can sleep while nothing changes. It must outlive this.
+    void ReportChangesTo(SurfaceWatcher* watcher) { watcher_ = watcher; }
+    // The display server connection that brings this window's events, or -1.
+    int ServerConnection() const;
 
 private:
     SdlShownWindow() = default;
@@ -45,6 +52,7 @@ private:
     SDL_Texture* texture_ = nullptr;
     bool damaged_ = true;
     std::uint64_t shownVersion_ = 0;
+    SurfaceWatcher* watcher_ = nullptr;
 };
 
 }  // namespace lumenbox::display
