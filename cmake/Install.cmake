@@ -25,6 +25,8 @@ if(LUMENBOX_WITH_SDL)
 else()
   set(LUMENBOX_PC_REQUIRES "fontconfig")
 endif()
+# Recordings link giflib.
+string(APPEND LUMENBOX_PC_REQUIRES " libgif")
 # The pkg-config file finds the prefix from its own place, so the package can
 # be installed anywhere.
 file(RELATIVE_PATH LUMENBOX_PC_TO_PREFIX /root/${CMAKE_INSTALL_LIBDIR}/pkgconfig /root)

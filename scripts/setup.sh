@@ -7,7 +7,7 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config libfontconfig-dev libsdl2-dev
           libgtest-dev libgmock-dev libbenchmark-dev
-          libfreetype-dev fonts-liberation2 fonts-dejavu-core
+          libfreetype-dev fonts-liberation2 fonts-dejavu-core libgif-dev
           libegl-dev libopengl-dev libegl1 libopengl0 libegl-mesa0 libgl1-mesa-dri)
 for option in "$@"; do
   case "$option" in

@@ -17,6 +17,7 @@
 
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -31,6 +32,15 @@ using WindowId = std::uintptr_t;
 // Key state in the Windows layout: one byte per virtual-key code, bit 0x80
 // while the key is down, bit 0x01 the toggle (Caps Lock, Num Lock).
 using KeyStates = std::array<std::uint8_t, 256>;
+
+// Told by a surface that it changed, so that a display which presents only
+// on change can sleep until then instead of polling. Called with the
+// surface's mutex held: it must return at once and never take that mutex.
+class SurfaceWaker {
+public:
+    virtual ~SurfaceWaker() = default;
+    virtual void SurfaceChanged() = 0;
+};
 
 // The client pixels of one window: 32-bit 0x00RRGGBB, rows top-down, no
 // padding. Written by whoever draws (on any thread) and read by the display
@@ -53,7 +63,11 @@ public:
     // read-modify-write (a drawing program calls this on every fill).
     void MarkChanged() {
         version_.store(version_.load(std::memory_order_relaxed) + 1, std::memory_order_release);
+        if (SurfaceWaker* waker = waker_.load(std::memory_order_acquire)) waker->SurfaceChanged();
     }
+    // Who is told of each change from now on; NULL for nobody. The waker
+    // must stay alive until it has been replaced here.
+    void SetWaker(SurfaceWaker* waker) { waker_.store(waker, std::memory_order_release); }
     std::uint64_t Version() const { return version_.load(std::memory_order_acquire); }
 
 private:
@@ -62,6 +76,7 @@ private:
     mutable std::mutex mutex_;
     std::vector<std::uint32_t> pixels_;
     std::atomic<std::uint64_t> version_{0};
+    std::atomic<SurfaceWaker*> waker_{nullptr};
 };
 
 struct ScreenInfo {
@@ -121,6 +136,25 @@ public:
     virtual void Pointer(WindowId /*window*/, const PointerEvent& /*event*/) {}
 };
 
+// One frame a display has just shown of a window.
+struct PresentedFrame {
+    WindowId window;
+    int width;
+    int height;
+    const std::uint32_t* pixels;  // width x height 0x00RRGGBB, rows top-down; valid during the call only
+    std::chrono::steady_clock::time_point shownAt;
+};
+
+// Learns of every presentation (a recorder keeps what the user saw).
+// Implemented by the user layer; called on the presenting thread with no
+// lock of the display held. It copies what it keeps, returns quickly, and
+// never calls back into the display.
+class PresentationObserver {
+public:
+    virtual ~PresentationObserver() = default;
+    virtual void Presented(const PresentedFrame& frame) = 0;
+};
+
 class Display {
 public:
     virtual ~Display() = default;
@@ -158,6 +192,26 @@ public:
     // once, from the exit handler registered when the display was chosen;
     // the display object itself is never destroyed.
     virtual void Shutdown() {}
+
+    // Who learns of each presentation; NULL for nobody. Set by the user
+    // layer; the observer lives as long as the process.
+    void SetPresentationObserver(PresentationObserver* observer) {
+        observer_.store(observer, std::memory_order_release);
+    }
+
+protected:
+    // Whether a presentation is worth reporting (a copy of the pixels).
+    bool PresentationObserved() const { return observer_.load(std::memory_order_acquire) != nullptr; }
+    // Every backend calls this right after it has shown a frame, with no
+    // lock of its own held.
+    void ReportPresented(const PresentedFrame& frame) const;
+    // The same for a backend that handed the pixels on and kept no copy:
+    // copies the surface under its mutex first (only when observed).
+    void ReportSurfacePresented(WindowId window, const Surface& surface,
+                                std::chrono::steady_clock::time_point shownAt) const;
+
+private:
+    std::atomic<PresentationObserver*> observer_{nullptr};
 };
 
 // The display of this process, chosen at the first call: LUMENBOX_DISPLAY =

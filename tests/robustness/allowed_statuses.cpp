@@ -71,6 +71,8 @@ constexpr std::array<StatusRule, CallCount> Rules = {{
     /* ClearViewArea */ {NotOpen, {0}},
     /* ClearGraphics */ {NotOpen, {0}},
     /* FinishGLDrawing: -9 without both contexts. */ {NotOpen, {0, -9}},
+    /* StartRecording: the file cannot be made, or already recording. */ {NotOpen, {0, -11, -7}},
+    /* StopRecording: the file could not be written. */ {NotOpen, {0, -11}},
     // The keyboard unit and the random numbers report nothing.
     /* KeyWaiting */ {Keeps, Keeps},
     /* NextKey */ {Keeps, Keeps},
@@ -98,7 +100,7 @@ std::string StatusSet::Describe() const {
     if (unchanged_) return "the status as it was";
     std::ostringstream text;
     const char* separator = "{";
-    for (std::int16_t code = 0; code >= -10; --code) {
+    for (std::int16_t code = 0; code >= -11; --code) {
         if (!Contains(code)) continue;
         text << separator << code;
         separator = ", ";

@@ -11,7 +11,7 @@
 
 namespace lumenbox::robustness {
 
-// A set of status codes 0 to -10, or "left as it was" for calls that do not
+// A set of status codes 0 to -11, or "left as it was" for calls that do not
 // report through GraphStatus.
 class StatusSet {
 public:
@@ -25,12 +25,12 @@ public:
         return set;
     }
     constexpr bool KeepsStatus() const { return unchanged_; }
-    constexpr bool Contains(std::int16_t code) const { return code <= 0 && code >= -10 && (bits_ & Bit(code)) != 0; }
+    constexpr bool Contains(std::int16_t code) const { return code <= 0 && code >= -11 && (bits_ & Bit(code)) != 0; }
     std::string Describe() const;
 
 private:
     static constexpr std::uint16_t Bit(std::int16_t code) {
-        return code <= 0 && code >= -10 ? static_cast<std::uint16_t>(1u << -code) : 0;
+        return code <= 0 && code >= -11 ? static_cast<std::uint16_t>(1u << -code) : 0;
     }
     std::uint16_t bits_ = 0;
     bool unchanged_ = false;

@@ -67,6 +67,9 @@ enum class Call : std::uint8_t {
     ClearViewArea,
     ClearGraphics,
     FinishGLDrawing,
+    // Recording.
+    StartRecording,
+    StopRecording,
     // Keyboard.
     KeyWaiting,
     NextKey,

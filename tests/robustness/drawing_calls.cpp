@@ -2,6 +2,8 @@
 // coordinates anywhere a 16-bit value reaches, radii up to 65535, angles far
 // outside a turn, polygons of up to 10,000 points, floods over the whole
 // canvas, texts of up to 100,000 characters and blocks larger than the canvas.
+#include <unistd.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -179,6 +181,15 @@ CallOutcome PerformDrawingCall(Call call, ChoiceSource& choices, const Session&)
     case Call::ClearViewArea: ClearViewArea(); return Made(call, "ClearViewArea()");
     case Call::ClearGraphics: ClearGraphics(); return Made(call, "ClearGraphics()");
     case Call::FinishGLDrawing: FinishGLDrawing(); return Made(call, "FinishGLDrawing()");
+    case Call::StartRecording: {
+        // One file of the process's own, or a folder that does not exist.
+        const std::string path = Chance(choices, 50)
+                                     ? "/tmp/lumenbox-robustness-" + std::to_string(getpid()) + ".gif"
+                                     : "/tmp/lumenbox-robustness-missing-folder/recording.gif";
+        StartRecording(path);
+        return Made(call, CallText("StartRecording", path));
+    }
+    case Call::StopRecording: StopRecording(); return Made(call, "StopRecording()");
     default: return Made(call, std::string(CallName(call)) + ": not a drawing call", "engine fault");
     }
 }

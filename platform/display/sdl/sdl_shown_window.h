@@ -31,8 +31,9 @@ public:
     // The screen lost what was shown (exposure): show it again at the next
     // chance even if the surface has not changed.
     void MarkDamaged() { damaged_ = true; }
-    // Shows the surface if it changed since it was last shown, or was damaged.
-    void PresentIfChanged();
+    // Shows the surface if it changed since it was last shown, or was
+    // damaged; true when it did.
+    bool PresentIfChanged();
 
 private:
     SdlShownWindow() = default;
