@@ -19,8 +19,10 @@ namespace {
 
 // The recording of the open window, if any. Like the key queue, the unit's
 // own record: only the program's thread starts and stops it; the presenting
-// thread reaches the session through the hook's context alone.
-std::unique_ptr<RecordingSession> ActiveRecording;
+// thread reaches the session through the hook's context alone. Plain
+// pointers with no destructor: the library's shut-down ends the recording at
+// exit, and no static destructor may run before it.
+RecordingSession* ActiveRecording = nullptr;
 win::HWND RecordedWindow = nullptr;
 
 std::int64_t NowNs() {
@@ -49,7 +51,8 @@ bool EndActiveRecording() {
     // When the hook is removed no presentation is running it any more.
     win::LbSetPresentationHook(RecordedWindow, nullptr, nullptr);
     const bool whole = ActiveRecording->Finish(NowNs());
-    ActiveRecording.reset();
+    delete ActiveRecording;
+    ActiveRecording = nullptr;
     RecordedWindow = nullptr;
     return whole;
 }
@@ -78,7 +81,7 @@ void StartRecording(std::string_view path) {
         return;
     }
     InstallRecordingSignalHandlers();
-    ActiveRecording = std::move(session);
+    ActiveRecording = session.release();
     RecordedWindow = window;
 }
 
