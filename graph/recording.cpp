@@ -51,6 +51,10 @@ bool EndActiveRecording() {
     // When the hook is removed no presentation is running it any more.
     win::LbSetPresentationHook(RecordedWindow, nullptr, nullptr);
     const bool whole = ActiveRecording->Finish(NowNs());
+    // The file shows the frames before a dropped one for longer; say why.
+    if (const std::uint64_t dropped = ActiveRecording->DroppedFrames(); dropped > 0)
+        std::fprintf(stderr, "lumenbox: the recording left out %llu frames the encoder could not keep up with\n",
+                     static_cast<unsigned long long>(dropped));
     delete ActiveRecording;
     ActiveRecording = nullptr;
     RecordedWindow = nullptr;

@@ -87,24 +87,33 @@ bool IndexByMedianCut(const std::uint32_t* pixels, int width, int height, Indexe
 
 IndexedFrame IndexByPalette(const std::uint32_t* pixels, int width, int height,
                             const std::vector<std::uint32_t>& palette) {
-    IndexedFrame frame{width, height, std::vector<std::uint8_t>(PixelCount(width, height)), palette};
+    IndexedFrame frame{0, 0, width, height, std::vector<std::uint8_t>(PixelCount(width, height)), palette};
     if (frame.colours.empty()) frame.colours.push_back(0);
     if (frame.colours.size() > 256) frame.colours.resize(256);
     // Exact colours first, lowest index among equals; others the nearest.
     std::unordered_map<std::uint32_t, std::uint8_t> indexOf;
     for (std::size_t i = frame.colours.size(); i-- > 0;)
         indexOf[frame.colours[i] & 0xFFFFFF] = static_cast<std::uint8_t>(i);
+    // Neighbouring pixels mostly share a colour: one look-up per run.
+    std::uint32_t runColour = 0;
+    std::uint8_t runIndex = 0;
+    bool inRun = false;
     for (std::size_t i = 0; i < frame.indices.size(); ++i) {
         const std::uint32_t colour = pixels[i] & 0xFFFFFF;
-        auto found = indexOf.find(colour);
-        if (found == indexOf.end()) found = indexOf.emplace(colour, NearestEntry(colour, frame.colours)).first;
-        frame.indices[i] = found->second;
+        if (!inRun || colour != runColour) {
+            auto found = indexOf.find(colour);
+            if (found == indexOf.end()) found = indexOf.emplace(colour, NearestEntry(colour, frame.colours)).first;
+            runColour = colour;
+            runIndex = found->second;
+            inRun = true;
+        }
+        frame.indices[i] = runIndex;
     }
     return frame;
 }
 
 IndexedFrame IndexByQuantising(const std::uint32_t* pixels, int width, int height) {
-    IndexedFrame frame{width, height, std::vector<std::uint8_t>(PixelCount(width, height)), {}};
+    IndexedFrame frame{0, 0, width, height, std::vector<std::uint8_t>(PixelCount(width, height)), {}};
     if (IndexByOwnColours(pixels, frame.indices.size(), frame)) {
         if (frame.colours.empty()) frame.colours.push_back(0);
         return frame;

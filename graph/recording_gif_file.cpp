@@ -117,7 +117,7 @@ bool GifRecordingFile::AddFrame(const IndexedFrame& frame, int delay) {
     const bool encoded = colours != nullptr &&
                          EGifPutExtension(gif_, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(extensionLength),
                                           extension) == GIF_OK &&
-                         EGifPutImageDesc(gif_, 0, 0, frame.width, frame.height, false, colours) == GIF_OK &&
+                         EGifPutImageDesc(gif_, frame.left, frame.top, frame.width, frame.height, false, colours) == GIF_OK &&
                          EGifPutLine(gif_, const_cast<GifPixelType*>(frame.indices.data()),
                                      frame.width * frame.height) == GIF_OK;
     GifFreeMapObject(colours);

@@ -13,9 +13,12 @@ struct GifFileType;
 
 namespace lumenbox {
 
-// One frame as the file holds it: a colour index per pixel, rows top-down,
-// and its colour table (0x00RRGGBB, 1 to 256 entries).
+// One frame as the file holds it: a rectangle of the picture placed over
+// the frames before it, a colour index per pixel (rows top-down), and its
+// colour table (0x00RRGGBB, 1 to 256 entries).
 struct IndexedFrame {
+    int left = 0;
+    int top = 0;
     int width = 0;
     int height = 0;
     std::vector<std::uint8_t> indices;

@@ -20,6 +20,48 @@ namespace {
 constexpr std::int64_t kShortestDelay = 2;
 constexpr std::int64_t kNsPerCentisecond = 10'000'000;
 
+struct ChangedArea {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+// The smallest rectangle holding every pixel that differs; a frame that
+// differs nowhere still needs one pixel to carry its delay. Each frame is
+// drawn over the ones before it, so only this part goes into the file
+// (a fire changes below its flames, a drawing program a few shapes).
+ChangedArea ChangedAreaOf(const std::vector<std::uint32_t>& before, const std::vector<std::uint32_t>& after,
+                          int width, int height) {
+    int left = width, right = -1, top = height, bottom = -1;
+    for (int y = 0; y < height; ++y) {
+        const std::size_t row = static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+        const std::uint32_t* a = before.data() + row;
+        const std::uint32_t* b = after.data() + row;
+        if (std::equal(a, a + width, b)) continue;
+        top = std::min(top, y);
+        bottom = y;
+        int first = 0;
+        while (a[first] == b[first]) ++first;
+        int last = width - 1;
+        while (a[last] == b[last]) --last;
+        left = std::min(left, first);
+        right = std::max(right, last);
+    }
+    if (bottom < 0) return ChangedArea{0, 0, 1, 1};
+    return ChangedArea{left, top, right - left + 1, bottom - top + 1};
+}
+
+std::vector<std::uint32_t> Crop(const std::vector<std::uint32_t>& pixels, int width, const ChangedArea& area) {
+    std::vector<std::uint32_t> part;
+    part.reserve(static_cast<std::size_t>(area.width) * static_cast<std::size_t>(area.height));
+    for (int y = area.top; y < area.top + area.height; ++y) {
+        const auto row = pixels.begin() + static_cast<std::ptrdiff_t>(y) * width + area.left;
+        part.insert(part.end(), row, row + area.width);
+    }
+    return part;
+}
+
 // The encoder thread never runs the signal handlers, so a handler waiting
 // for a frame being written can never wait for itself.
 void BlockSealingSignals() {
@@ -151,13 +193,19 @@ void RecordingSession::Consider(Frame frame) {
 
 void RecordingSession::WriteHeld(std::int64_t untilNs) {
     const std::int64_t delay = std::max(kShortestDelay, CentisecondsAt(untilNs) - writtenCs_);
-    const IndexedFrame indexed = waiting_->palette.empty()
-                                     ? IndexByQuantising(waiting_->pixels.data(), width_, height_)
-                                     : IndexByPalette(waiting_->pixels.data(), width_, height_, waiting_->palette);
+    const ChangedArea area = shown_.empty() ? ChangedArea{0, 0, width_, height_}
+                                            : ChangedAreaOf(shown_, waiting_->pixels, width_, height_);
+    const std::vector<std::uint32_t> part = Crop(waiting_->pixels, width_, area);
+    IndexedFrame indexed = waiting_->palette.empty()
+                               ? IndexByQuantising(part.data(), area.width, area.height)
+                               : IndexByPalette(part.data(), area.width, area.height, waiting_->palette);
+    indexed.left = area.left;
+    indexed.top = area.top;
     if (!file_->AddFrame(indexed, static_cast<int>(std::min<std::int64_t>(delay, 65535)))) {
         failed_ = true;
         return;
     }
+    shown_ = waiting_->pixels;
     writtenCs_ += delay;
     std::lock_guard lock(mutex_);
     ++written_;
@@ -166,7 +214,7 @@ void RecordingSession::WriteHeld(std::int64_t untilNs) {
 // Decoders refuse a GIF without an image: a recording in which nothing was
 // presented holds one black frame.
 void RecordingSession::WriteBlankFrame() {
-    const IndexedFrame blank{width_, height_,
+    const IndexedFrame blank{0, 0, width_, height_,
                              std::vector<std::uint8_t>(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_)),
                              {0}};
     if (!file_->AddFrame(blank, static_cast<int>(kShortestDelay))) failed_ = true;

@@ -67,6 +67,7 @@ private:
     // Writes held_ as shown until `untilNs`.
     void WriteHeld(std::int64_t untilNs);
     void WriteBlankFrame();
+    // The part of held_ that differs from what the file shows so far.
     // Hundredths of a second from the first frame to `timeNs`, rounded.
     std::int64_t CentisecondsAt(std::int64_t timeNs) const;
     void Recycle(std::vector<std::uint32_t> pixels);
@@ -88,6 +89,7 @@ private:
 
     // The encoder's own (and Finish's, once the encoder has ended).
     std::optional<Frame> waiting_;
+    std::vector<std::uint32_t> shown_;  // the picture the file shows so far
     std::int64_t originNs_ = 0;
     std::int64_t writtenCs_ = 0;  // hundredths of a second written so far
     bool failed_ = false;

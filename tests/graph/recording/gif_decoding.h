@@ -10,11 +10,16 @@
 
 namespace lumenbox::recording_tests {
 
+// A frame as a viewer shows it: its rectangle drawn over the frames before.
 struct DecodedFrame {
     std::vector<std::uint32_t> table;   // the frame's colour table, 0x00RRGGBB
-    std::vector<std::uint8_t> indices;  // one per pixel
+    std::vector<std::uint8_t> indices;  // one per pixel of the picture, the last frame's that drew it
     std::vector<std::uint32_t> pixels;  // the colours shown, 0x00RRGGBB
     int delay = 0;                      // hundredths of a second
+    int left = 0;                       // the rectangle the frame itself holds
+    int top = 0;
+    int width = 0;
+    int height = 0;
 };
 
 struct DecodedGif {
@@ -25,21 +30,35 @@ struct DecodedGif {
     std::vector<DecodedFrame> frames;
 };
 
-inline DecodedFrame DecodeFrame(GifFileType* gif, int index) {
+// Draws frame `index` over `before` (the previous frame as shown, or a black
+// picture for the first).
+inline DecodedFrame DecodeFrame(GifFileType* gif, int index, const DecodedFrame& before) {
     const SavedImage& image = gif->SavedImages[index];
     const ColorMapObject* map = image.ImageDesc.ColorMap ? image.ImageDesc.ColorMap : gif->SColorMap;
-    DecodedFrame frame;
+    DecodedFrame frame = before;
+    frame.table.clear();
     for (int i = 0; map && i < map->ColorCount; ++i) {
         const GifColorType& c = map->Colors[i];
         frame.table.push_back(std::uint32_t{c.Red} << 16 | std::uint32_t{c.Green} << 8 | c.Blue);
     }
-    const std::size_t count =
-        static_cast<std::size_t>(image.ImageDesc.Width) * static_cast<std::size_t>(image.ImageDesc.Height);
-    frame.indices.assign(image.RasterBits, image.RasterBits + count);
-    for (std::uint8_t index : frame.indices)
-        frame.pixels.push_back(index < frame.table.size() ? frame.table[index] : 0xFFFFFFFFu);
+    frame.left = image.ImageDesc.Left;
+    frame.top = image.ImageDesc.Top;
+    frame.width = image.ImageDesc.Width;
+    frame.height = image.ImageDesc.Height;
+    for (int y = 0; y < frame.height; ++y) {
+        for (int x = 0; x < frame.width; ++x) {
+            const std::uint8_t colour = image.RasterBits[y * frame.width + x];
+            const int screenX = frame.left + x;
+            const int screenY = frame.top + y;
+            if (screenX >= gif->SWidth || screenY >= gif->SHeight) continue;
+            const std::size_t at = static_cast<std::size_t>(screenY) * static_cast<std::size_t>(gif->SWidth) +
+                                   static_cast<std::size_t>(screenX);
+            frame.indices[at] = colour;
+            frame.pixels[at] = colour < frame.table.size() ? frame.table[colour] : 0xFFFFFFFFu;
+        }
+    }
     GraphicsControlBlock control{};
-    if (DGifSavedExtensionToGCB(gif, index, &control) == GIF_OK) frame.delay = control.DelayTime;
+    frame.delay = DGifSavedExtensionToGCB(gif, index, &control) == GIF_OK ? control.DelayTime : 0;
     return frame;
 }
 
@@ -59,7 +78,12 @@ inline DecodedGif DecodeGif(const std::string& path) {
     decoded.ok = true;
     decoded.width = gif->SWidth;
     decoded.height = gif->SHeight;
-    for (int i = 0; i < gif->ImageCount; ++i) decoded.frames.push_back(DecodeFrame(gif, i));
+    DecodedFrame blank;
+    const std::size_t count = static_cast<std::size_t>(gif->SWidth) * static_cast<std::size_t>(gif->SHeight);
+    blank.indices.assign(count, 0);
+    blank.pixels.assign(count, 0);
+    for (int i = 0; i < gif->ImageCount; ++i)
+        decoded.frames.push_back(DecodeFrame(gif, i, i == 0 ? blank : decoded.frames.back()));
     DGifCloseFile(gif, &error);
     return decoded;
 }

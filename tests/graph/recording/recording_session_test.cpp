@@ -100,6 +100,26 @@ TEST_F(RecordingSessionTest, DelaysAddUpToTheRealTimeAtSixtyFramesASecond) {
     for (int delay : delays) EXPECT_GE(delay, 2);
 }
 
+// Each frame is drawn over the one before: only the changed rectangle is kept.
+TEST_F(RecordingSessionTest, AFrameHoldsOnlyTheRectangleThatChanged) {
+    std::unique_ptr<RecordingSession> session = Start();
+    ASSERT_TRUE(session);
+    std::vector<std::uint32_t> pixels = Plain(0x202020);
+    session->Offer(pixels.data(), Width, Height, 0);
+    pixels[1 * Width + 2] = 0xFF0000;
+    pixels[2 * Width + 5] = 0x00FF00;
+    session->Offer(pixels.data(), Width, Height, 100 * Ms);
+    ASSERT_TRUE(session->Finish(200 * Ms));
+    const DecodedGif gif = DecodeGif(path_);
+    ASSERT_TRUE(gif.ok) << gif.error;
+    ASSERT_EQ(gif.frames.size(), 2u);
+    EXPECT_EQ(gif.frames[0].width, Width);
+    EXPECT_EQ(gif.frames[0].height, Height);
+    const DecodedFrame& second = gif.frames[1];
+    EXPECT_EQ((std::vector<int>{second.left, second.top, second.width, second.height}), (std::vector<int>{2, 1, 4, 2}));
+    EXPECT_EQ(second.pixels, pixels);
+}
+
 TEST_F(RecordingSessionTest, FramesOfAnotherSizeAreLeftOut) {
     std::unique_ptr<RecordingSession> session = Start();
     ASSERT_TRUE(session);

@@ -128,6 +128,9 @@ TEST_F(RecordingTest, FramesDecodeToTheColoursShownAtEachPresentation) {
     EXPECT_EQ(gif.frames[2].table[Red], RedRgb);
     EXPECT_EQ(gif.frames[2].indices[20 * Width + 10], Red);
     EXPECT_EQ(gif.frames[2].indices[479 * Width + 639], Blue);
+    // Only what changed is in each later frame.
+    EXPECT_EQ((std::vector<int>{gif.frames[1].left, gif.frames[1].top, gif.frames[1].width, gif.frames[1].height}),
+              (std::vector<int>{10, 20, 90, 40}));
 }
 
 TEST_F(RecordingTest, UnchangedFramesMergeIntoTheDelayOfTheOneBefore) {
