@@ -5,7 +5,6 @@
 #include <signal.h>
 
 #include <algorithm>
-#include <cmath>
 #include <cstddef>
 #include <utility>
 
@@ -89,8 +88,10 @@ RecordingSession::RecordingSession(std::unique_ptr<GifRecordingFile> file, int w
     });
 }
 
+// A session never finished (a failed start) ends its file all the same; its
+// last frame gets the shortest delay.
 RecordingSession::~RecordingSession() {
-    if (encoder_.joinable()) Finish(waiting_ ? waiting_->shownAtNs : 0);
+    if (encoder_.joinable()) Finish(0);
 }
 
 void RecordingSession::SetPalette(std::vector<std::uint32_t> palette) {
