@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -17,6 +19,10 @@
 namespace lumenbox::robustness {
 
 namespace {
+
+// The recording file of this process.
+std::string RecordingFile() { return "/tmp/lumenbox-robustness-" + std::to_string(getpid()) + ".gif"; }
+void RemoveRecordingFile() { std::remove(RecordingFile().c_str()); }
 
 std::int16_t Coordinate(ChoiceSource& choices) {
     return EdgeInt16(choices, {0, GraphState.MaxX, GraphState.MaxY, -GraphState.ViewOriginX, 320, 240});
@@ -182,9 +188,11 @@ CallOutcome PerformDrawingCall(Call call, ChoiceSource& choices, const Session&)
     case Call::ClearGraphics: ClearGraphics(); return Made(call, "ClearGraphics()");
     case Call::FinishGLDrawing: FinishGLDrawing(); return Made(call, "FinishGLDrawing()");
     case Call::StartRecording: {
-        // One file of the process's own, or a folder that does not exist.
-        const std::string path = Chance(choices, 50)
-                                     ? "/tmp/lumenbox-robustness-" + std::to_string(getpid()) + ".gif"
+        // One file of the process's own, gone when it exits, or a folder
+        // that does not exist.
+        static const bool removedAtExit = std::atexit(RemoveRecordingFile) == 0;
+        const std::string path = Chance(choices, 50) && removedAtExit
+                                     ? RecordingFile()
                                      : "/tmp/lumenbox-robustness-missing-folder/recording.gif";
         StartRecording(path);
         return Made(call, CallText("StartRecording", path));
