@@ -27,7 +27,7 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/LumenboxConfig.cmake ${CMAKE_CURRENT_B
 # The libraries the library itself links. A program linking the static
 # library links them too (pkg-config --static); the shared one has them as its
 # own dependencies, so a program needs none of them.
-set(LUMENBOX_PC_PRIVATE_REQUIRES "fontconfig freetype2 libpng")
+set(LUMENBOX_PC_PRIVATE_REQUIRES "fontconfig freetype2 libpng libgif")
 if(LUMENBOX_WITH_SDL)
   string(APPEND LUMENBOX_PC_PRIVATE_REQUIRES " sdl2")
 endif()

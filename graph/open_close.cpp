@@ -8,6 +8,7 @@
 
 #include "graph/display_mode.h"
 #include "graph/opengl.h"
+#include "graph/recording.h"
 #include "graph/thread_check.h"
 #include "graph/window_thread.h"
 #include "runtime/unit_order.h"
@@ -145,6 +146,7 @@ void OpenGraphics(std::int16_t& kind, std::int16_t& size, std::string_view capti
     AttachOpenGL();
     // 14.
     ShowGraphWindow();
+    StartRecordingFromEnvironment();
     // 15.
 }
 
@@ -157,6 +159,8 @@ void CloseGraphics() {
         GraphState.GraphStatus = StatusNotOpen;
         return;
     }
+    // The recording ends while the window still presents.
+    StopRecordingWithWindow();
     // 3. From here every drawing call refuses, and the window thread may
     // release the surfaces without DrawLock.
     GraphState.GraphIsOpen.store(false, std::memory_order_release);

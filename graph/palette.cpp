@@ -14,6 +14,7 @@
 
 #include "graph/drawing_call.h"
 #include "graph/palette.h"
+#include "graph/recording.h"
 
 namespace lumenbox {
 namespace {
@@ -74,6 +75,7 @@ void SetPaletteColor(std::uint16_t entry, std::uint16_t red, std::uint16_t green
     RealizeOnAllContexts();
     win::LeaveCriticalSection(&GraphState.DrawLock);
 
+    NoteRecordingPalette();
     // Outside the lock: the repaint it causes takes the lock on the window thread.
     win::InvalidateRect(GraphState.GraphWindow, nullptr, win::FALSE);
 }
@@ -118,6 +120,7 @@ void ReplacePalette(const PaletteRecord& record) {
     RealizeOnAllContexts();
     win::LeaveCriticalSection(&GraphState.DrawLock);
 
+    NoteRecordingPalette();
     win::InvalidateRect(GraphState.GraphWindow, nullptr, win::FALSE);
     GraphState.PaletteSize = count;
 }

@@ -8,7 +8,7 @@ set -euo pipefail
 
 packages=(g++ cmake ninja-build pkg-config libfontconfig-dev libsdl2-dev
           libgtest-dev libgmock-dev libbenchmark-dev
-          libfreetype-dev libpng-dev fonts-liberation2 fonts-dejavu-core
+          libfreetype-dev libpng-dev libgif-dev fonts-liberation2 fonts-dejavu-core
           libegl-dev libopengl-dev libegl1 libopengl0 libegl-mesa0 libgl1-mesa-dri)
 for option in "$@"; do
   case "$option" in

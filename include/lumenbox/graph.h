@@ -190,6 +190,22 @@ LUMENBOX_API void SelectGLTarget(bool toWindow);
 // from the shown page covers it). Status 0, -1 (no window), -9 (no OpenGL).
 LUMENBOX_API void FinishGLDrawing();
 
+// ---- Recording -------------------------------------------------------------
+
+// Records every frame the window presents into an animated GIF at `path`,
+// each frame shown for the real time it stayed on screen (in 1/100 s, at
+// least 2), unchanged frames merged into the one before. Palette kinds: the
+// palette at each presentation is the frame's colour table; kind 9: up to
+// 256 colours chosen per frame. Encoding runs on a thread of its own; frames
+// it cannot keep up with are dropped, never the program held up. Ends with
+// StopRecording, CloseGraphics, or the process (return from main, exit,
+// SIGINT, SIGTERM), always leaving a file that decodes. LUMENBOX_RECORD=path
+// starts one when the window opens. Status 0, -1, -11 (the file cannot be
+// created), -7 (already recording).
+LUMENBOX_API void StartRecording(std::string_view path);
+// Ends the recording, if any. Status 0, -1, -11 (the file could not be written).
+LUMENBOX_API void StopRecording();
+
 // ---- Colours and palette --------------------------------------------------
 
 struct PaletteRecord {

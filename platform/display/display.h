@@ -17,6 +17,7 @@
 
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <mutex>
@@ -142,6 +143,25 @@ public:
     virtual void Pointer(WindowId /*window*/, const PointerEvent& /*event*/) {}
 };
 
+// One frame a display has just shown of a window.
+struct PresentedFrame {
+    WindowId window;
+    int width;
+    int height;
+    const std::uint32_t* pixels;  // width x height 0x00RRGGBB, rows top-down; valid during the call only
+    std::chrono::steady_clock::time_point shownAt;
+};
+
+// Learns of every presentation (a recorder keeps what the user saw).
+// Implemented by the user layer; called on the presenting thread with no
+// lock of the display held. It copies what it keeps, returns quickly, and
+// never calls back into the display.
+class PresentationObserver {
+public:
+    virtual ~PresentationObserver() = default;
+    virtual void Presented(const PresentedFrame& frame) = 0;
+};
+
 class Display {
 public:
     virtual ~Display() = default;
@@ -179,6 +199,26 @@ public:
     // once, from the exit handler registered when the display was chosen;
     // the display object itself is never destroyed.
     virtual void Shutdown() {}
+
+    // Who learns of each presentation; NULL for nobody. Set by the user
+    // layer; the observer lives as long as the process.
+    void SetPresentationObserver(PresentationObserver* observer) {
+        observer_.store(observer, std::memory_order_release);
+    }
+
+protected:
+    // Whether a presentation is worth reporting (a copy of the pixels).
+    bool PresentationObserved() const { return observer_.load(std::memory_order_acquire) != nullptr; }
+    // Every backend calls this right after it has shown a frame, with no
+    // lock of its own held.
+    void ReportPresented(const PresentedFrame& frame) const;
+    // The same for a backend that handed the pixels on and kept no copy:
+    // copies the surface under its mutex first (only when observed).
+    void ReportSurfacePresented(WindowId window, const Surface& surface,
+                                std::chrono::steady_clock::time_point shownAt) const;
+
+private:
+    std::atomic<PresentationObserver*> observer_{nullptr};
 };
 
 // The display of this process, chosen at the first call: LUMENBOX_DISPLAY =

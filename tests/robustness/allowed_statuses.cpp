@@ -72,6 +72,8 @@ constexpr std::array<StatusRule, CallCount> Rules = {{
     /* ClearGraphics */ {NotOpen, {0}},
     /* FinishGLDrawing: -9 without both contexts. */ {NotOpen, {0, -9}},
     /* SavePicture: a path that cannot be written, or a window without client area. */ {NotOpen, {0, -11}},
+    /* StartRecording: the file cannot be made, or already recording. */ {NotOpen, {0, -11, -7}},
+    /* StopRecording: the file could not be written. */ {NotOpen, {0, -11}},
     // The keyboard unit and the random numbers report nothing.
     /* KeyWaiting */ {Keeps, Keeps},
     /* NextKey */ {Keeps, Keeps},

@@ -19,6 +19,7 @@ constexpr std::array<const char*, CallCount> Names = {
     "PaintPolygon",     "PaintPieSlice",     "FloodArea",         "WriteText",             "WriteTextAt",
     "MeasureTextWidth", "MeasureTextHeight", "CopyBlock",         "PasteBlock",            "ClearViewArea",
     "ClearGraphics",    "FinishGLDrawing",   "SavePicture",
+    "StartRecording",   "StopRecording",
     "KeyWaiting",       "NextKey",           "PutKey",            "PutExtendedKey",        "ResetKeyQueue",
     "AdvanceKeyIndex",  "InstallKeyboard",   "KeyMessageHandler", "TranslateKeyDown",
     "PointerEventWaiting", "NextPointerEvent", "PointerPosition", "PointerButtons", "PointerEventsDropped",

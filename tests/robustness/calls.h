@@ -69,6 +69,9 @@ enum class Call : std::uint8_t {
     FinishGLDrawing,
     // Pictures.
     SavePicture,
+    // Recording.
+    StartRecording,
+    StopRecording,
     // Keyboard.
     KeyWaiting,
     NextKey,

@@ -2,7 +2,11 @@
 // coordinates anywhere a 16-bit value reaches, radii up to 65535, angles far
 // outside a turn, polygons of up to 10,000 points, floods over the whole
 // canvas, texts of up to 100,000 characters and blocks larger than the canvas.
+#include <unistd.h>
+
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -15,6 +19,10 @@
 namespace lumenbox::robustness {
 
 namespace {
+
+// The recording file of this process.
+std::string RecordingFile() { return "/tmp/lumenbox-robustness-" + std::to_string(getpid()) + ".gif"; }
+void RemoveRecordingFile() { std::remove(RecordingFile().c_str()); }
 
 std::int16_t Coordinate(ChoiceSource& choices) {
     return EdgeInt16(choices, {0, GraphState.MaxX, GraphState.MaxY, -GraphState.ViewOriginX, 320, 240});
@@ -180,6 +188,17 @@ CallOutcome PerformDrawingCall(Call call, ChoiceSource& choices, const Session&)
     case Call::ClearGraphics: ClearGraphics(); return Made(call, "ClearGraphics()");
     case Call::FinishGLDrawing: FinishGLDrawing(); return Made(call, "FinishGLDrawing()");
     case Call::SavePicture: return SavePictureCall(choices);
+    case Call::StartRecording: {
+        // One file of the process's own, gone when it exits, or a folder
+        // that does not exist.
+        static const bool removedAtExit = std::atexit(RemoveRecordingFile) == 0;
+        const std::string path = Chance(choices, 50) && removedAtExit
+                                     ? RecordingFile()
+                                     : "/tmp/lumenbox-robustness-missing-folder/recording.gif";
+        StartRecording(path);
+        return Made(call, CallText("StartRecording", path));
+    }
+    case Call::StopRecording: StopRecording(); return Made(call, "StopRecording()");
     default: return Made(call, std::string(CallName(call)) + ": not a drawing call", "engine fault");
     }
 }

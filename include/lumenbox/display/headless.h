@@ -4,6 +4,7 @@
 // (LUMENBOX_DISPLAY=headless); otherwise it does nothing and returns empty.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <initializer_list>
 #include <optional>
@@ -24,7 +25,7 @@ WindowId IdOf(Handle* window) {
 bool IsActive();
 // Back to the defaults: a 1920 x 1080 32-bit screen, OpenGL available and
 // leaving the floating-point environment alone, the default font families,
-// every key up and every toggle off.
+// every key up and every toggle off, automatic presenting on.
 void Reset();
 
 // ---- Before a window opens ----------------------------------------------
@@ -55,6 +56,16 @@ std::optional<WindowView> Window(WindowId window);
 std::vector<std::uint32_t> ClientPixels(WindowId window);
 // One client pixel as 0x00RRGGBB; nullopt outside the surface or if unknown.
 std::optional<std::uint32_t> ClientPixel(WindowId window, int x, int y);
+
+// ---- Presenting -------------------------------------------------------------
+// On (the default), the display presents as a real one does: a visible window
+// whenever its client surface has changed, at most 60 times a second. Off,
+// only PresentWindow presents, so a test decides what is shown and when.
+void SetAutomaticPresenting(bool on);
+// Presents the window's client surface now, changed or not, as shown at
+// `shownAt` on the steady clock (unset: now). False when the window is not
+// visible or the headless display is not active.
+bool PresentWindow(WindowId window, std::optional<std::chrono::steady_clock::time_point> shownAt = std::nullopt);
 
 // ---- Input (to the window with the focus) --------------------------------
 void PressKey(int virtualKey);

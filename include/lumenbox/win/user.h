@@ -329,4 +329,24 @@ BOOL TrackMouseEvent(TRACKMOUSEEVENT* track);
 BOOL ScreenToClient(HWND window, POINT* point);
 BOOL ClientToScreen(HWND window, POINT* point);
 
+// ---- The stand-in's own extension: presentation hooks ---------------------
+// Not a Windows call. Windows offers no way to learn when the screen has shown
+// a window's client area; the stand-in owns the display, so it tells the
+// system directly (a recorder keeps what the user saw).
+struct LBPRESENTATION {
+    HWND hwnd;
+    int cx;                   // client width and height
+    int cy;
+    const DWORD* pixels;      // cx * cy values 0x00RRGGBB, rows top-down; valid during the call only
+    std::int64_t shownAtNs;   // when it was shown, on the steady clock, in nanoseconds
+};
+using LBPRESENTPROC = void (*)(const LBPRESENTATION* frame, void* context);
+// From now on the display calls `hook` right after it shows a frame of the
+// window, on its presenting thread. The hook copies what it keeps, returns
+// quickly, and calls no user or display function. A NULL hook removes it;
+// when this returns, a removed hook is no longer running. One hook per
+// window: a second replaces the first. FALSE for a bad window (removal
+// always succeeds), or without a display.
+BOOL LbSetPresentationHook(HWND window, LBPRESENTPROC hook, void* context);
+
 }  // namespace lumenbox::win

@@ -25,10 +25,27 @@ bool SameWithoutCase(std::string_view a, std::string_view b) {
            });
 }
 
+// A surface leaving this display tells the presenter nothing more.
+void ForgetWatch(Surface& surface) {
+    std::lock_guard pixels(surface.Mutex());
+    surface.WatchNextChange(nullptr);
+}
+
 }  // namespace
 
 HeadlessDisplay::HeadlessDisplay()
-    : screen_(kDefaultScreen), openGL_(true), openGLAltersFloatingPoint_(false) {}
+    : screen_(kDefaultScreen),
+      openGL_(true),
+      openGLAltersFloatingPoint_(false),
+      presenter_([this] { return VisibleWindows(); }, [this] { return PresentationObserved(); },
+                 [this](const PresentedFrame& frame) { ReportPresented(frame); }) {}
+
+HeadlessDisplay::~HeadlessDisplay() {
+    presenter_.Shutdown();
+    std::lock_guard lock(mutex_);
+    for (const WindowStack::Entry& entry : windows_.Entries())
+        if (entry.surface) ForgetWatch(*entry.surface);
+}
 
 std::unique_ptr<Display> CreateHeadlessDisplay() {
     auto display = std::make_unique<HeadlessDisplay>();
@@ -44,6 +61,7 @@ void HeadlessDisplay::StartInputScript(std::vector<InputScript::Step> steps) {
 
 void HeadlessDisplay::Shutdown() {
     if (script_) script_->Stop();
+    presenter_.Shutdown();
 }
 
 // ---- Display ----------------------------------------------------------------
@@ -84,19 +102,45 @@ void HeadlessDisplay::SetEventSink(EventSink* sink) {
 }
 
 void HeadlessDisplay::AddWindow(WindowId window, const WindowPlacement& placement, std::shared_ptr<Surface> surface) {
-    std::lock_guard lock(mutex_);
-    windows_.Add(window, placement, std::move(surface));
+    {
+        std::lock_guard lock(mutex_);
+        if (const WindowStack::Entry* known = windows_.Find(window); known && known->surface)
+            ForgetWatch(*known->surface);
+        if (surface) {
+            std::lock_guard pixels(surface->Mutex());
+            presenter_.Watch(*surface);
+        }
+        windows_.Add(window, placement, std::move(surface));
+    }
+    presenter_.Reconsider();
 }
 
 void HeadlessDisplay::RemoveWindow(WindowId window) {
-    std::lock_guard lock(mutex_);
-    windows_.Remove(window);
-    if (pointerWindow_ == window) pointerWindow_ = 0;
+    {
+        std::lock_guard lock(mutex_);
+        if (const WindowStack::Entry* known = windows_.Find(window); known && known->surface)
+            ForgetWatch(*known->surface);
+        windows_.Remove(window);
+        if (pointerWindow_ == window) pointerWindow_ = 0;
+    }
+    presenter_.Forget(window);
+    presenter_.Reconsider();
 }
 
 void HeadlessDisplay::SetVisible(WindowId window, bool visible) {
+    {
+        std::lock_guard lock(mutex_);
+        windows_.SetVisible(window, visible);
+    }
+    presenter_.Reconsider();
+}
+
+std::vector<HeadlessPresenter::Shown> HeadlessDisplay::VisibleWindows() const {
     std::lock_guard lock(mutex_);
-    windows_.SetVisible(window, visible);
+    std::vector<HeadlessPresenter::Shown> shown;
+    for (const WindowStack::Entry& entry : windows_.Entries())
+        if (entry.visible && entry.surface) shown.push_back({entry.id, entry.surface});
+    return shown;
 }
 
 void HeadlessDisplay::SetFocus(WindowId window) {
@@ -131,14 +175,17 @@ std::shared_ptr<Surface> HeadlessDisplay::SurfaceOf(WindowId window) const {
 // ---- Test set-up ------------------------------------------------------------
 
 void HeadlessDisplay::Reset() {
-    std::lock_guard lock(mutex_);
-    screen_ = kDefaultScreen;
-    openGL_ = true;
-    openGLAltersFloatingPoint_ = false;
-    fonts_.reset();
-    keys_ = KeyStates{};
-    pointerWindow_ = 0;
-    buttons_ = 0;
+    {
+        std::lock_guard lock(mutex_);
+        screen_ = kDefaultScreen;
+        openGL_ = true;
+        openGLAltersFloatingPoint_ = false;
+        fonts_.reset();
+        keys_ = KeyStates{};
+        pointerWindow_ = 0;
+        buttons_ = 0;
+    }
+    presenter_.SetAutomatic(true);
 }
 
 void HeadlessDisplay::SetScreen(int width, int height, int bitsPerPixel) {

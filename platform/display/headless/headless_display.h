@@ -1,5 +1,6 @@
-// The headless display: the smallest complete backend. Nothing is shown and
-// there is no thread of its own; tests set the screen up, drive input and look
+// The headless display: the smallest complete backend. Nothing is shown; its
+// one thread presents changed windows while one is visible (see
+// headless_presenter.h); tests set the screen up, drive input and look
 // at the windows through <lumenbox/display/headless.h>.
 //
 // Input goes to the focused window by calling the event sink on the caller's
@@ -18,6 +19,7 @@
 #include <lumenbox/display/headless.h>
 
 #include "platform/display/display.h"
+#include "platform/display/headless/headless_presenter.h"
 #include "platform/display/headless/input_script.h"
 #include "platform/display/window_stack.h"
 
@@ -26,6 +28,9 @@ namespace lumenbox::display {
 class HeadlessDisplay final : public Display {
 public:
     HeadlessDisplay();
+    ~HeadlessDisplay() override;
+    HeadlessDisplay(const HeadlessDisplay&) = delete;
+    HeadlessDisplay& operator=(const HeadlessDisplay&) = delete;
 
     // ---- Display -----------------------------------------------------------
     const char* Name() const override { return "headless"; }
@@ -58,6 +63,12 @@ public:
     std::optional<headless::WindowView> Window(WindowId window) const;
     std::shared_ptr<Surface> SurfaceOf(WindowId window) const;
 
+    // ---- Presenting ----------------------------------------------------------
+    void SetAutomaticPresenting(bool automatic) { presenter_.SetAutomatic(automatic); }
+    bool PresentWindow(WindowId window, std::chrono::steady_clock::time_point shownAt) {
+        return presenter_.PresentNow(window, shownAt);
+    }
+
     // ---- Input -------------------------------------------------------------
     void PressKey(int virtualKey);
     void RepeatKey(int virtualKey);
@@ -76,6 +87,8 @@ private:
     // Reports a mouse event at the pointer's position, with the buttons and
     // keys as they are after it; nothing while the pointer is over no window.
     void SendPointer(PointerEvent::Kind kind, int button, int notches);
+    // The visible windows with their surfaces, for the presenter.
+    std::vector<HeadlessPresenter::Shown> VisibleWindows() const;
 
     mutable std::mutex mutex_;
     ScreenInfo screen_;
@@ -89,6 +102,7 @@ private:
     int pointerY_ = 0;
     int buttons_ = 0;             // bit 0 left, 1 right, 2 middle
     WindowStack windows_;
+    HeadlessPresenter presenter_;  // stopped before the windows go
     std::unique_ptr<InputScript> script_;  // last: stopped before the rest goes
 };
 

@@ -70,6 +70,15 @@ std::optional<std::uint32_t> ClientPixel(WindowId window, int x, int y) {
                              static_cast<std::size_t>(x)];
 }
 
+void SetAutomaticPresenting(bool on) {
+    if (HeadlessDisplay* display = Active()) display->SetAutomaticPresenting(on);
+}
+
+bool PresentWindow(WindowId window, std::optional<std::chrono::steady_clock::time_point> shownAt) {
+    HeadlessDisplay* display = Active();
+    return display && display->PresentWindow(window, shownAt.value_or(std::chrono::steady_clock::now()));
+}
+
 void PressKey(int virtualKey) {
     if (HeadlessDisplay* display = Active()) display->PressKey(virtualKey);
 }

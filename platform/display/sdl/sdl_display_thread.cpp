@@ -143,7 +143,8 @@ std::chrono::steady_clock::duration SdlDisplay::PresentInterval() const {
 
 void SdlDisplay::PresentChangedWindows() {
     for (auto& [id, record] : windows_) {
-        if (record.shown) record.shown->PresentIfChanged();
+        if (record.shown && record.shown->PresentIfChanged())
+            ReportSurfacePresented(id, *record.surface, std::chrono::steady_clock::now());
     }
 }
 

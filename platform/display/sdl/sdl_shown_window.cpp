@@ -85,13 +85,14 @@ void SdlShownWindow::Raise() {
     SDL_SetWindowInputFocus(window_);
 }
 
-void SdlShownWindow::PresentIfChanged() {
-    if (surface_->Version() == shownVersion_ && !damaged_) return;
-    if (!CopySurfaceToTexture()) return;
+bool SdlShownWindow::PresentIfChanged() {
+    if (surface_->Version() == shownVersion_ && !damaged_) return false;
+    if (!CopySurfaceToTexture()) return false;
     SDL_RenderClear(renderer_);
     SDL_RenderCopy(renderer_, texture_, nullptr, nullptr);
     SDL_RenderPresent(renderer_);
     damaged_ = false;
+    return true;
 }
 
 // The surface mutex is held only for the copy, so drawing on other threads

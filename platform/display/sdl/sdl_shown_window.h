@@ -31,8 +31,9 @@ public:
     // The screen lost what was shown (exposure): show it again at the next
     // chance even if the surface has not changed.
     void MarkDamaged() { damaged_ = true; }
-    // Shows the surface if it changed since it was last shown, or was damaged.
-    void PresentIfChanged();
+    // Shows the surface if it changed since it was last shown, or was
+    // damaged; true when it did.
+    bool PresentIfChanged();
     // Whether PresentIfChanged would show anything.
     bool HasChangeToPresent() const { return damaged_ || surface_->Version() != shownVersion_; }
     // From now on the first change after each presentation tells `watcher`,

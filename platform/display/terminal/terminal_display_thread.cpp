@@ -93,6 +93,7 @@ void TerminalDisplay::PresentFrame() {
         blank_ = false;
         drawnWindow_ = shot.id;
         drawnVersion_ = shot.version;
+        ReportPresented(PresentedFrame{shot.id, shot.width, shot.height, pixels_.data(), std::chrono::steady_clock::now()});
     }
     EventSink* sink = sink_.load(std::memory_order_acquire);
     if (resized && sink != nullptr) sink->Exposed(shot.id, 0, 0, shot.clientWidth, shot.clientHeight);
