@@ -14,15 +14,8 @@ RECT SurfaceBounds(const DeviceContext& dc) {
     return RECT{0, 0, 0, 0};
 }
 
-RECT Intersect(const RECT& a, const RECT& b) {
-    return RECT{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right), std::min(a.bottom, b.bottom)};
-}
-
-bool IsEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
-
-namespace {
-
-void Resolve(DeviceContext& dc, ResolvedPixels& resolved) {
+void ResolvePixels(DeviceContext& dc) {
+    ResolvedPixels& resolved = dc.pixels;
     if (dc.kind == DcKind::Memory) {
         Bitmap& bitmap = *dc.bitmap;
         resolved.key = bitmap.handle;
@@ -39,21 +32,6 @@ void Resolve(DeviceContext& dc, ResolvedPixels& resolved) {
         resolved.surface = &surface;
     }
     resolved.bounds = SurfaceBounds(dc);
-}
-
-}  // namespace
-
-bool TargetOf(DeviceContext& dc, DrawTarget& target) {
-    if (dc.kind == DcKind::Screen) return false;
-    ResolvedPixels& resolved = dc.pixels;
-    const std::uintptr_t key = dc.kind == DcKind::Memory ? dc.bitmap->handle : ResolvedPixels::kSurface;
-    if (resolved.key != key) Resolve(dc, resolved);
-    target.view = resolved.view;
-    target.table = resolved.table;
-    target.surface = resolved.surface;
-    target.palette = dc.palette;
-    target.visible = dc.hasClip ? Intersect(resolved.bounds, dc.clip) : resolved.bounds;
-    return true;
 }
 
 namespace {
@@ -77,16 +55,9 @@ std::uint32_t PixelValueOf(const DrawTarget& target, COLORREF colour) {
     return RgbFromColorref(colour);
 }
 
-COLORREF ColorrefOfPixel(const DrawTarget& target, std::uint32_t value) {
-    return ColorrefFromRgb(target.table ? target.table->At(value) : value);
-}
+void SurfacePixelsLock::Lock() { surface_->Mutex().lock(); }
 
-SurfacePixelsLock::SurfacePixelsLock(display::Surface* surface, bool writing) : surface_(surface), writing_(writing) {
-    if (surface_) surface_->Mutex().lock();
-}
-
-SurfacePixelsLock::~SurfacePixelsLock() {
-    if (!surface_) return;
+void SurfacePixelsLock::Unlock() {
     if (writing_) surface_->MarkChanged();
     surface_->Mutex().unlock();
 }

@@ -4,6 +4,7 @@
 // the clip region).
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 #include "platform/gdi/gdi_objects.h"
@@ -22,16 +23,35 @@ struct DrawTarget {
     }
 };
 
+// Works out what the DC's selected bitmap or surface is, into dc.pixels.
+void ResolvePixels(DeviceContext& dc);
+
+// Intersection of two rectangles; empty ones come out with right <= left
+// or bottom <= top. Inline, as every fill and pixel call clips.
+inline RECT Intersect(const RECT& a, const RECT& b) {
+    return RECT{std::max(a.left, b.left), std::max(a.top, b.top), std::min(a.right, b.right),
+                std::min(a.bottom, b.bottom)};
+}
+inline bool IsEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
+
 // The DC's target; false when it has no pixels (a screen DC draws nothing).
-bool TargetOf(DeviceContext& dc, DrawTarget& target);
+// Inline, as every pixel call asks for it: the work is in ResolvePixels,
+// once per selected bitmap.
+inline bool TargetOf(DeviceContext& dc, DrawTarget& target) {
+    if (dc.kind == DcKind::Screen) return false;
+    const ResolvedPixels& resolved = dc.pixels;
+    const std::uintptr_t key = dc.kind == DcKind::Memory ? dc.bitmap->handle : ResolvedPixels::kSurface;
+    if (resolved.key != key) ResolvePixels(dc);
+    target.view = resolved.view;
+    target.table = resolved.table;
+    target.surface = resolved.surface;
+    target.palette = dc.palette;
+    target.visible = dc.hasClip ? Intersect(resolved.bounds, dc.clip) : resolved.bounds;
+    return true;
+}
 
 // The DC's surface bounds (0, 0, width, height), whether or not it draws.
 RECT SurfaceBounds(const DeviceContext& dc);
-
-// Intersection of two rectangles; empty ones come out with right <= left
-// or bottom <= top.
-RECT Intersect(const RECT& a, const RECT& b);
-bool IsEmpty(const RECT& r);
 
 // The stored pixel value of a colour handed to this DC: PALETTEINDEX(i) is
 // index i (modulo the table size) on an indexed target and entry i of the
@@ -40,18 +60,28 @@ bool IsEmpty(const RECT& r);
 std::uint32_t PixelValueOf(const DrawTarget& target, COLORREF colour);
 
 // The COLORREF a stored pixel value shows.
-COLORREF ColorrefOfPixel(const DrawTarget& target, std::uint32_t value);
+inline COLORREF ColorrefOfPixel(const DrawTarget& target, std::uint32_t value) {
+    return ColorrefFromRgb(target.table ? target.table->At(value) : value);
+}
 
 // Holds a window surface's mutex (taken after the GDI mutex) while pixels
 // are read or written, and marks the surface changed if they were written.
 class SurfacePixelsLock {
 public:
-    SurfacePixelsLock(display::Surface* surface, bool writing);
-    ~SurfacePixelsLock();
+    // Inline, so that a memory DC's pixels (no surface) cost no call.
+    SurfacePixelsLock(display::Surface* surface, bool writing) : surface_(surface), writing_(writing) {
+        if (surface_) Lock();
+    }
+    ~SurfacePixelsLock() {
+        if (surface_) Unlock();
+    }
     SurfacePixelsLock(const SurfacePixelsLock&) = delete;
     SurfacePixelsLock& operator=(const SurfacePixelsLock&) = delete;
 
 private:
+    void Lock();
+    void Unlock();
+
     display::Surface* surface_;
     bool writing_;
 };
