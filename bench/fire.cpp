@@ -27,7 +27,7 @@ namespace headless = lumenbox::display::headless;
 using lumenbox::bench::BaselineFire;
 
 // The library is allowed this many times the plain-memory frame time.
-constexpr double TargetRatio = 12.0;
+constexpr double TargetRatio = 8.0;
 
 void LibraryFireFrame(benchmark::State& state) {
     for (auto _ : state) {
