@@ -54,7 +54,7 @@ soname=$(readelf -d "$library" | sed -n 's/.*Library soname: \[\(.*\)\]/\1/p')
 [[ "$soname" == "liblumenbox.so.$major" ]] || fail "SONAME is '$soname', not liblumenbox.so.$major"
 vyr=$root/usr/bin/vyr
 [[ -x "$vyr" ]] || fail "no vyr in the packages"
-[[ -f "$root/usr/share/man/man6/vyr.6" ]] || fail "no manual page for vyr"
+[[ -f "$root/usr/share/man/man6/vyr.6.gz" ]] || fail "no manual page for vyr"
 [[ -f "$libdir/pkgconfig/lumenbox.pc" && -f "$libdir/cmake/Lumenbox/LumenboxConfig.cmake" ]] ||
   fail "no pkg-config file or CMake package"
 
