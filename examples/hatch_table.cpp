@@ -8,11 +8,11 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
-#include <cstring>
 
 #include <lumenbox/graph.h>
-#include <lumenbox/keyboard.h>
 #include <lumenbox/standard_colors.h>
+
+#include "still_picture.h"
 
 using namespace lumenbox;
 
@@ -109,25 +109,5 @@ void DrawPicture() {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bool save = argc == 3 && std::strcmp(argv[1], "--save") == 0;
-    std::int16_t kind = 3;
-    std::int16_t size = 4;
-    OpenGraphics(kind, size, "Hatch and palette table");
-    if (!IsGraphOpen()) {
-        std::fprintf(stderr, "hatch_table: cannot open the window: status %d (%s)\n", GraphState.GraphStatus.load(),
-                     StatusMeaning(GraphState.GraphStatus));
-        return 1;
-    }
-    DrawPicture();
-    if (save) {
-        SavePicture(argv[2]);
-        const bool saved = GraphState.GraphStatus == StatusOk;
-        CloseGraphics();
-        if (!saved) std::fprintf(stderr, "hatch_table: cannot write %s\n", argv[2]);
-        return saved ? 0 : 1;
-    }
-    while (NextKey() != 27) {
-    }
-    CloseGraphics();
-    return 0;
+    return examples::ShowOrSaveStillPicture("hatch_table", "Hatch and palette table", DrawPicture, argc, argv);
 }

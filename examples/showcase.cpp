@@ -7,13 +7,12 @@
 //                            FILE as a PNG picture, and ends
 #include <array>
 #include <cstdint>
-#include <cstdio>
-#include <cstring>
 #include <string_view>
 #include <vector>
 
 #include <lumenbox/graph.h>
-#include <lumenbox/keyboard.h>
+
+#include "still_picture.h"
 
 using namespace lumenbox;
 
@@ -115,29 +114,8 @@ void DrawPicture() {
     DrawTextFaces();
 }
 
-
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bool save = argc == 3 && std::strcmp(argv[1], "--save") == 0;
-    std::int16_t kind = 3;
-    std::int16_t size = 4;
-    OpenGraphics(kind, size, "Showcase");
-    if (!IsGraphOpen()) {
-        std::fprintf(stderr, "showcase: cannot open the window: status %d (%s)\n", GraphState.GraphStatus.load(),
-                     StatusMeaning(GraphState.GraphStatus));
-        return 1;
-    }
-    DrawPicture();
-    if (save) {
-        SavePicture(argv[2]);
-        const bool saved = GraphState.GraphStatus == StatusOk;
-        CloseGraphics();
-        if (!saved) std::fprintf(stderr, "showcase: cannot write %s\n", argv[2]);
-        return saved ? 0 : 1;
-    }
-    while (NextKey() != 27) {
-    }
-    CloseGraphics();
-    return 0;
+    return examples::ShowOrSaveStillPicture("showcase", "Showcase", DrawPicture, argc, argv);
 }
