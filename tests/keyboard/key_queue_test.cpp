@@ -160,25 +160,7 @@ TEST_F(KeyQueueTest, KeysOutliveTheWindowButOnlyTheNextWindowDiscardsThem) {
     EXPECT_EQ(AwaitKeyByte(), std::optional<std::uint8_t>(8));
 }
 
-// A reader blocked in NextKey on another thread, and what it returns; a
-// reader that never returns is let go by a key so that the test can end.
-class WaitingReader {
-public:
-    WaitingReader() : result_(std::async(std::launch::async, [] { return NextKey(); })) {
-        // Long enough for the reader to be inside its wait.
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    std::optional<std::uint8_t> Result() {
-        if (result_.wait_for(keytest::KeyArrivalLimit) == std::future_status::ready) return result_.get();
-        ADD_FAILURE() << "NextKey is still waiting";
-        PutKey(99);
-        result_.wait();
-        return std::nullopt;
-    }
-
-private:
-    std::future<std::uint8_t> result_;
-};
+using keytest::WaitingReader;
 
 TEST_F(KeyQueueTest, ClosingTheWindowWakesAWaitingReaderWithZero) {
     WaitingReader reader;

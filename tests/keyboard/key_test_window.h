@@ -3,8 +3,12 @@
 // of hanging it in NextKey.
 #pragma once
 
+#include <sys/syscall.h>
+#include <unistd.h>
+
 #include <chrono>
 #include <cstdint>
+#include <future>
 #include <optional>
 #include <thread>
 #include <vector>
@@ -44,6 +48,36 @@ inline std::optional<std::uint8_t> AwaitKeyByte() {
     }
     return NextKey();
 }
+
+// A reader in NextKey on a thread of its own, inside its wait once made.
+// Its thread id is known, so that its sleeps can be counted.
+class WaitingReader {
+public:
+    WaitingReader()
+        : result_(std::async(std::launch::async, [this] {
+              threadId_.set_value(static_cast<long>(syscall(SYS_gettid)));
+              return NextKey();
+          })) {
+        id_ = threadId_.get_future().get();
+        // Long enough for the reader to be inside its wait.
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    long ThreadId() const { return id_; }
+    // What NextKey gave; nothing, and a failure, if it is still waiting after
+    // the limit (a key is then put so that the thread ends).
+    std::optional<std::uint8_t> Result() {
+        if (result_.wait_for(KeyArrivalLimit) == std::future_status::ready) return result_.get();
+        ADD_FAILURE() << "NextKey is still waiting";
+        PutKey(99);
+        result_.wait();
+        return std::nullopt;
+    }
+
+private:
+    std::promise<long> threadId_;
+    long id_ = 0;
+    std::future<std::uint8_t> result_;
+};
 
 // 'q', typed after the key under test: its character marks the end of what
 // that key put, since the window thread handles messages in order.

@@ -1,8 +1,5 @@
 // A reader waiting in NextKey sleeps until something happens to the queue:
 // it is not woken while nothing comes, and a key or the window's end wakes it.
-#include <sys/syscall.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <fstream>
 #include <future>
@@ -29,33 +26,7 @@ long VoluntarySwitchesOf(long threadId) {
     return -1;
 }
 
-// A reader in NextKey on a thread of its own, whose thread id is known so
-// that its sleeps can be counted.
-class SleepingReader {
-public:
-    SleepingReader()
-        : result_(std::async(std::launch::async, [this] {
-              threadId_.set_value(static_cast<long>(syscall(SYS_gettid)));
-              return NextKey();
-          })) {
-        id_ = threadId_.get_future().get();
-        // Long enough for the reader to be inside its wait.
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    long ThreadId() const { return id_; }
-    std::optional<std::uint8_t> Result() {
-        if (result_.wait_for(keytest::KeyArrivalLimit) == std::future_status::ready) return result_.get();
-        ADD_FAILURE() << "NextKey is still waiting";
-        PutKey(99);
-        result_.wait();
-        return std::nullopt;
-    }
-
-private:
-    std::promise<long> threadId_;
-    long id_ = 0;
-    std::future<std::uint8_t> result_;
-};
+using keytest::WaitingReader;
 
 class KeyWaitTest : public testing::Test {
 protected:
@@ -70,7 +41,7 @@ constexpr std::chrono::milliseconds QuietSpan{400};
 constexpr long MostWakeUpsWhileQuiet = 4;
 
 TEST_F(KeyWaitTest, AReaderWithNothingToReadSleepsUntilAKeyComes) {
-    SleepingReader reader;
+    WaitingReader reader;
     const long before = VoluntarySwitchesOf(reader.ThreadId());
     ASSERT_GE(before, 0) << "no switch count for the reader's thread";
     std::this_thread::sleep_for(QuietSpan);
@@ -81,7 +52,7 @@ TEST_F(KeyWaitTest, AReaderWithNothingToReadSleepsUntilAKeyComes) {
 }
 
 TEST_F(KeyWaitTest, AReaderWithNothingToReadSleepsUntilTheWindowCloses) {
-    SleepingReader reader;
+    WaitingReader reader;
     const long before = VoluntarySwitchesOf(reader.ThreadId());
     std::this_thread::sleep_for(QuietSpan);
     const long after = VoluntarySwitchesOf(reader.ThreadId());
@@ -91,7 +62,7 @@ TEST_F(KeyWaitTest, AReaderWithNothingToReadSleepsUntilTheWindowCloses) {
 }
 
 TEST_F(KeyWaitTest, TheCloseButtonWakesAReaderWithItsExtendedKey) {
-    SleepingReader reader;
+    WaitingReader reader;
     PutExtendedKey(107);
     EXPECT_EQ(reader.Result(), std::optional<std::uint8_t>(0));
     EXPECT_EQ(NextKey(), 107);
