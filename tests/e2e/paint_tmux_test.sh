@@ -24,20 +24,10 @@ done
 
 work=$(mktemp -d)
 socket="$work/tmux.socket"
-tmux_() { tmux -S "$socket" "$@"; }
-
-cleanup() {
-  tmux_ kill-server 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
-
-fail() {
-  echo "FAIL: $*"
-  echo "--- the pane:"
-  tmux_ capture-pane -p -t e2e 2>/dev/null | sed -n '1,40p' | cut -c1-120
-  exit 1
-}
+# shellcheck source=scratch_run.sh
+source "$here/scratch_run.sh"
+trap stop_tmux_run EXIT
+fail() { fail_showing_pane "$@"; }
 
 # shellcheck source=poll.sh
 source "$here/poll.sh"

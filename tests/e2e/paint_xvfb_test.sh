@@ -28,18 +28,9 @@ work=$(mktemp -d)
 xvfb_pid=
 pid=
 
-stop_process() {
-  [[ -n "$1" ]] || return 0
-  kill "$1" 2>/dev/null && wait "$1" 2>/dev/null
-  return 0
-}
-
-cleanup() {
-  stop_process "$pid"
-  stop_process "$xvfb_pid"
-  rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=scratch_run.sh
+source "$here/scratch_run.sh"
+trap stop_xvfb_run EXIT
 
 fail() {
   echo "FAIL: $*"

@@ -34,19 +34,9 @@ program=
 caption=
 pid=
 
-stop_process() {
-  local pid=$1
-  [[ -n "$pid" ]] || return 0
-  kill "$pid" 2>/dev/null && wait "$pid" 2>/dev/null
-  return 0
-}
-
-cleanup() {
-  stop_process "$pid"
-  stop_process "$xvfb_pid"
-  rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=scratch_run.sh
+source "$here/scratch_run.sh"
+trap stop_xvfb_run EXIT
 
 fail() {
   echo "FAIL: $*"
