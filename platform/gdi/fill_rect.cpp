@@ -42,9 +42,10 @@ BOOL SetRect(RECT* rect, int left, int top, int right, int bottom) {
 int FillRect(HDC handle, const RECT* rect, HBRUSH brushHandle) {
     if (!rect) return 0;
     GdiLock lock;
-    DeviceContext* dc = Find<DeviceContext>(handle);
+    const GdiState& gdi = lock.State();
+    DeviceContext* dc = Find<DeviceContext>(gdi, handle);
     if (!dc) return 0;
-    const Brush* brush = Find<Brush>(brushHandle);
+    const Brush* brush = Find<Brush>(gdi, brushHandle);
     COLORREF systemColour = 0;
     if (!brush && !SystemColourOf(brushHandle, systemColour)) return 0;
     DrawTarget target;
@@ -52,12 +53,15 @@ int FillRect(HDC handle, const RECT* rect, HBRUSH brushHandle) {
     const RECT area = Intersect(*rect, target.visible);
     if (IsEmpty(area)) return 1;
     if (brush && brush->record.lbStyle == BS_NULL) return 1;
-    const std::uint32_t systemValue = brush ? 0 : PixelValueOf(target, systemColour);
+    // A solid brush, a drawing program's usual fill, goes straight to the
+    // solid painter; its colour resolves before the surface is locked.
+    const bool solid = !brush || brush->record.lbStyle == BS_SOLID;
+    const std::uint32_t value = solid ? PixelValueOf(target, brush ? brush->record.lbColor : systemColour) : 0;
     SurfacePixelsLock pixels(target.surface, true);
-    if (brush)
-        PaintWithBrush(target, *dc, *brush, area);
+    if (solid)
+        PaintSolid(target, value, area);
     else
-        PaintSolid(target, systemValue, area);
+        PaintWithBrush(target, *dc, *brush, area);
     return 1;
 }
 

@@ -7,6 +7,8 @@
 // std::uint32_t too.
 #include "platform/gdi/pixel_formats.h"
 
+#include "platform/gdi/short_spans.h"
+
 #include <algorithm>
 #include <cstring>
 
@@ -52,7 +54,7 @@ void Fill4(std::uint8_t* row, int begin, int end, std::uint32_t value) {
 std::uint32_t Get8(const std::uint8_t* row, int x) { return row[x]; }
 void Set8(std::uint8_t* row, int x, std::uint32_t value) { row[x] = static_cast<std::uint8_t>(value); }
 void Fill8(std::uint8_t* row, int begin, int end, std::uint32_t value) {
-    std::memset(row + begin, static_cast<std::uint8_t>(value), static_cast<std::size_t>(end - begin));
+    if (begin < end) FillByteRuns(row + begin, 0, 1, static_cast<std::size_t>(end - begin), static_cast<std::uint8_t>(value));
 }
 void Read8(const std::uint8_t* row, int x, int count, std::uint32_t* out) { std::copy(row + x, row + x + count, out); }
 void Write8(std::uint8_t* row, int x, int count, const std::uint32_t* in) {
@@ -123,7 +125,9 @@ const std::uint32_t* Words(const std::uint8_t* row) { return reinterpret_cast<co
 
 std::uint32_t Get32(const std::uint8_t* row, int x) { return Words(row)[x] & 0x00FFFFFFu; }
 void Set32(std::uint8_t* row, int x, std::uint32_t value) { Words(row)[x] = value; }
-void Fill32(std::uint8_t* row, int begin, int end, std::uint32_t value) { std::fill(Words(row) + begin, Words(row) + end, value); }
+void Fill32(std::uint8_t* row, int begin, int end, std::uint32_t value) {
+    if (begin < end) FillWordRuns(row + std::ptrdiff_t{begin} * 4, 0, 1, static_cast<std::size_t>(end - begin), value);
+}
 void Read32(const std::uint8_t* row, int x, int count, std::uint32_t* out) {
     const std::uint32_t* words = Words(row) + x;
     for (int i = 0; i < count; ++i) out[i] = words[i] & 0x00FFFFFFu;
