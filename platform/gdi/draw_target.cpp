@@ -55,11 +55,4 @@ std::uint32_t PixelValueOf(const DrawTarget& target, COLORREF colour) {
     return RgbFromColorref(colour);
 }
 
-void SurfacePixelsLock::Lock() { surface_->Mutex().lock(); }
-
-void SurfacePixelsLock::Unlock() {
-    if (writing_) surface_->MarkChanged();
-    surface_->Mutex().unlock();
-}
-
 }  // namespace lumenbox::win::detail

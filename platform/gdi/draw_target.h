@@ -50,6 +50,34 @@ inline bool TargetOf(DeviceContext& dc, DrawTarget& target) {
     return true;
 }
 
+// The DC's resolved pixels, brought up to date; the DC must not be the
+// screen's. For calls that touch one pixel and need nothing else of a
+// DrawTarget.
+inline const ResolvedPixels& CurrentPixels(DeviceContext& dc) {
+    const std::uintptr_t key = dc.kind == DcKind::Memory ? dc.bitmap->handle : ResolvedPixels::kSurface;
+    if (dc.pixels.key != key) ResolvePixels(dc);
+    return dc.pixels;
+}
+
+// Whether (x, y) is inside the DC's surface and clip region.
+inline bool Visible(const DeviceContext& dc, const ResolvedPixels& pixels, int x, int y) {
+    const RECT& bounds = pixels.bounds;
+    if (x < bounds.left || x >= bounds.right || y < bounds.top || y >= bounds.bottom) return false;
+    if (!dc.hasClip) return true;
+    return x >= dc.clip.left && x < dc.clip.right && y >= dc.clip.top && y < dc.clip.bottom;
+}
+
+// The stored value of one pixel; 8 and 32 bits, the depths a program reads
+// most, without a call through the format table.
+inline std::uint32_t StoredValue(const PixelView& view, int x, int y) {
+    const std::uint8_t* row = view.Row(y);
+    switch (view.format->bitsPerPixel) {
+        case 8: return row[x];
+        case 32: return reinterpret_cast<const std::uint32_t*>(row)[x] & 0x00FFFFFFu;
+        default: return view.format->get(row, x);
+    }
+}
+
 // The DC's surface bounds (0, 0, width, height), whether or not it draws.
 RECT SurfaceBounds(const DeviceContext& dc);
 
@@ -68,7 +96,8 @@ inline COLORREF ColorrefOfPixel(const DrawTarget& target, std::uint32_t value) {
 // are read or written, and marks the surface changed if they were written.
 class SurfacePixelsLock {
 public:
-    // Inline, so that a memory DC's pixels (no surface) cost no call.
+    // Inline, as every pixel call holds one: a memory DC's pixels (no
+    // surface) cost a test, a window's the mutex.
     SurfacePixelsLock(display::Surface* surface, bool writing) : surface_(surface), writing_(writing) {
         if (surface_) Lock();
     }
@@ -79,8 +108,11 @@ public:
     SurfacePixelsLock& operator=(const SurfacePixelsLock&) = delete;
 
 private:
-    void Lock();
-    void Unlock();
+    void Lock() { surface_->Mutex().lock(); }
+    void Unlock() {
+        if (writing_) surface_->MarkChanged();
+        surface_->Mutex().unlock();
+    }
 
     display::Surface* surface_;
     bool writing_;

@@ -1,7 +1,8 @@
 // Single pixels. GetPixel runs tens of thousands of times a frame: one
-// mutex, one lookup, no allocation. SetPixel and SetPixelV combine the colour
-// with the pixel under the DC's raster operation, as Windows does; a caller
-// that wants the plain colour keeps R2_COPYPEN.
+// mutex, one lookup, no allocation, no copy of the DC's target. SetPixel and
+// SetPixelV combine the colour with the pixel under the DC's raster
+// operation, as Windows does; a caller that wants the plain colour keeps
+// R2_COPYPEN.
 #include "platform/gdi/draw_target.h"
 #include "platform/gdi/raster_ops.h"
 
@@ -41,15 +42,16 @@ bool WritePixel(DeviceContext& dc, int x, int y, COLORREF colour, COLORREF& show
 
 COLORREF GetPixel(HDC handle, int x, int y) {
     GdiLock lock;
-    DeviceContext* dc = Find<DeviceContext>(handle);
-    DrawTarget target;
-    if (!dc || !TargetOf(*dc, target) || !target.Contains(x, y)) return CLR_INVALID;
+    DeviceContext* dc = Find<DeviceContext>(lock.State(), handle);
+    if (!dc || dc->kind == DcKind::Screen) return CLR_INVALID;
+    const ResolvedPixels& pixels = CurrentPixels(*dc);
+    if (!Visible(*dc, pixels, x, y)) return CLR_INVALID;
     std::uint32_t value;
     {
-        SurfacePixelsLock pixels(target.surface, false);
-        value = target.view.format->get(target.view.Row(y), x);
+        SurfacePixelsLock lockedPixels(pixels.surface, false);
+        value = StoredValue(pixels.view, x, y);
     }
-    return ColorrefOfPixel(target, value);
+    return ColorrefFromRgb(pixels.table ? pixels.table->At(value) : value);
 }
 
 COLORREF SetPixel(HDC handle, int x, int y, COLORREF colour) {
