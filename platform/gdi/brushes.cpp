@@ -31,8 +31,8 @@ std::unique_ptr<const BrushPattern> CopyPattern(Bitmap& bitmap) {
 }
 
 // A spare brush made over, or a new one. GDI mutex held.
-std::unique_ptr<GdiObject> TakeBrush(const LOGBRUSH& record) {
-    std::vector<std::unique_ptr<GdiObject>>& spares = Gdi().spareBrushes;
+std::unique_ptr<GdiObject> TakeBrush(GdiState& gdi, const LOGBRUSH& record) {
+    std::vector<std::unique_ptr<GdiObject>>& spares = gdi.spareBrushes;
     if (spares.empty()) return std::make_unique<Brush>(record);
     std::unique_ptr<GdiObject> brush = std::move(spares.back());
     spares.pop_back();
@@ -48,13 +48,14 @@ HBRUSH CreateBrushIndirect(const LOGBRUSH* record) {
     if (style != BS_SOLID && style != BS_NULL && style != BS_HATCHED && style != BS_PATTERN) return nullptr;
     if (style == BS_HATCHED && !IsHatchStyle(record->lbHatch)) return nullptr;
     GdiLock lock;
-    std::unique_ptr<GdiObject> brush = TakeBrush(*record);
+    GdiState& gdi = lock.State();
+    std::unique_ptr<GdiObject> brush = TakeBrush(gdi, *record);
     if (style == BS_PATTERN) {
-        Bitmap* bitmap = Find<Bitmap>(record->lbHatch);
+        Bitmap* bitmap = Find<Bitmap>(gdi, record->lbHatch);
         if (!bitmap) return nullptr;
         static_cast<Brush&>(*brush).pattern = CopyPattern(*bitmap);
     }
-    return MakeHandle<HBRUSH>(Adopt(std::move(brush)));
+    return MakeHandle<HBRUSH>(Adopt(gdi, std::move(brush)));
 }
 
 }  // namespace lumenbox::win

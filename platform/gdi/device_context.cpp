@@ -105,8 +105,9 @@ HGDIOBJ GetCurrentObject(HDC handle, UINT type) {
 
 HGDIOBJ SelectObject(HDC handle, HGDIOBJ object) {
     GdiLock lock;
-    DeviceContext* dc = Find<DeviceContext>(handle);
-    GdiObject* target = FindAny(object);
+    const GdiState& gdi = lock.State();
+    DeviceContext* dc = Find<DeviceContext>(gdi, handle);
+    GdiObject* target = FindAny(gdi, object);
     if (!dc || !target) return nullptr;
     return SelectInto(*dc, *target);
 }

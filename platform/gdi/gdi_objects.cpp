@@ -12,9 +12,11 @@ GdiState::GdiState() {
     CreateStockObjects(*this);
 }
 
-std::uintptr_t Adopt(std::unique_ptr<GdiObject> object) {
+std::uintptr_t Adopt(std::unique_ptr<GdiObject> object) { return Adopt(Gdi(), std::move(object)); }
+
+std::uintptr_t Adopt(GdiState& gdi, std::unique_ptr<GdiObject> object) {
     GdiObject* raw = object.get();
-    raw->handle = Gdi().objects.Insert(std::move(object));
+    raw->handle = gdi.objects.Insert(std::move(object));
     return raw->handle;
 }
 

@@ -184,28 +184,43 @@ inline GdiState& Gdi() {
     return *state;
 }
 
-// Holds the GDI mutex for one call.
+// Holds the GDI mutex for one call, and the state it guards: found once, as
+// the calls that run thousands of times a frame use it for every lookup.
 class GdiLock {
 public:
-    GdiLock() : lock_(Gdi().mutex) {}
+    GdiLock() : state_(Gdi()), lock_(state_.mutex) {}
+
+    GdiState& State() const { return state_; }
 
 private:
+    GdiState& state_;
     std::lock_guard<WordMutex> lock_;
 };
 
 // Puts a new object in the table and returns its handle value.
 std::uintptr_t Adopt(std::unique_ptr<GdiObject> object);
+std::uintptr_t Adopt(GdiState& gdi, std::unique_ptr<GdiObject> object);
 
 // The live object of type T a handle designates, or nullptr. GDI mutex held.
+// Always inlined: every GDI call looks up a handle or two, and a call costs
+// more than the lookup.
 template <class T, class Handle>
-T* Find(Handle handle) {
-    GdiObject* object = Gdi().objects.Find(HandleValue(handle));
+[[gnu::always_inline]] inline T* Find(const GdiState& gdi, Handle handle) {
+    GdiObject* object = gdi.objects.Find(HandleValue(handle));
     return object && T::Accepts(object->type) ? static_cast<T*>(object) : nullptr;
+}
+template <class T, class Handle>
+[[gnu::always_inline]] inline T* Find(Handle handle) {
+    return Find<T>(Gdi(), handle);
 }
 
 template <class Handle>
-GdiObject* FindAny(Handle handle) {
-    return Gdi().objects.Find(HandleValue(handle));
+[[gnu::always_inline]] inline GdiObject* FindAny(const GdiState& gdi, Handle handle) {
+    return gdi.objects.Find(HandleValue(handle));
+}
+template <class Handle>
+[[gnu::always_inline]] inline GdiObject* FindAny(Handle handle) {
+    return FindAny(Gdi(), handle);
 }
 
 // The DC's selection counts follow every change of what it holds.

@@ -42,9 +42,9 @@ BITMAP DescriptionOf(Bitmap& bitmap) {
 
 // Keeps a deleted solid (or hatched, or null) brush for reuse; a pattern
 // brush is freed, taking its pattern with it. GDI mutex held.
-bool KeepAsSpare(std::unique_ptr<GdiObject>& gone) {
+bool KeepAsSpare(GdiState& gdi, std::unique_ptr<GdiObject>& gone) {
     if (gone->type != OBJ_BRUSH || static_cast<const Brush&>(*gone).pattern) return false;
-    std::vector<std::unique_ptr<GdiObject>>& spares = Gdi().spareBrushes;
+    std::vector<std::unique_ptr<GdiObject>>& spares = gdi.spareBrushes;
     if (spares.size() >= GdiState::kSpareBrushLimit) return false;
     gone->handle = 0;
     spares.push_back(std::move(gone));
@@ -57,12 +57,13 @@ BOOL DeleteObject(HGDIOBJ handle) {
     std::unique_ptr<GdiObject> gone;
     {
         GdiLock lock;
-        GdiObject* object = FindAny(handle);
+        GdiState& gdi = lock.State();
+        GdiObject* object = FindAny(gdi, handle);
         if (!object || object->type == OBJ_DC || object->type == OBJ_MEMDC) return FALSE;
         if (object->stock) return TRUE;
         if (InUse(*object)) return FALSE;
-        gone = Gdi().objects.Erase(object->handle);
-        if (KeepAsSpare(gone)) return TRUE;
+        gone = gdi.objects.Erase(object->handle);
+        if (KeepAsSpare(gdi, gone)) return TRUE;
     }
     // Freed after the mutex is released, so other threads' calls need not
     // wait for it.
