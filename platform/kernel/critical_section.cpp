@@ -32,10 +32,15 @@ bool IsLive(const CRITICAL_SECTION* section) {
 
 // Takes the lock word; false when the section was deleted while we waited,
 // in which case the caller holds nothing.
-bool AcquireWord(CRITICAL_SECTION* section) {
-    if (TryLockWord(section->State)) return true;
+[[gnu::noinline, gnu::cold]] bool AcquireContendedWord(CRITICAL_SECTION* section) {
     return LockWordContended(section->State, section->Sleepers,
                              [section] { return section->Initialized.load(std::memory_order_acquire); });
+}
+
+bool AcquireWord(CRITICAL_SECTION* section) {
+    if (TryLockWord(section->State)) [[likely]]
+        return true;
+    return AcquireContendedWord(section);
 }
 
 void BecomeOwner(CRITICAL_SECTION* section, std::uintptr_t self) {

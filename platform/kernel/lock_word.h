@@ -41,7 +41,7 @@ namespace lumenbox::win::detail {
 // is a sequentially consistent exchange (false). Decided once, before any
 // lock is released or slept on, and never changed, so that both sides of
 // every lock agree on which protocol they follow.
-inline bool ExpeditedBarrierRegistered() {
+[[gnu::noinline]] inline bool DecideExpeditedBarrier() {
     static const bool registered = [] {
 #if defined(__linux__) && defined(SYS_membarrier)
         const long supported = syscall(SYS_membarrier, MEMBARRIER_CMD_QUERY, 0, 0);
@@ -51,6 +51,20 @@ inline bool ExpeditedBarrierRegistered() {
         return false;
 #endif
     }();
+    return registered;
+}
+
+// The decision as every release reads it: 1 registered, 2 refused, 0 not
+// yet asked. A relaxed load suffices, as any value but 0 is the one
+// decision, and 0 sends the reader to the decision itself.
+inline std::atomic<std::uint8_t> ExpeditedBarrierState{0};
+
+inline bool ExpeditedBarrierRegistered() {
+    const std::uint8_t state = ExpeditedBarrierState.load(std::memory_order_relaxed);
+    if (state != 0) [[likely]]
+        return state == 1;
+    const bool registered = DecideExpeditedBarrier();
+    ExpeditedBarrierState.store(registered ? 1 : 2, std::memory_order_relaxed);
     return registered;
 }
 
@@ -74,7 +88,10 @@ inline void SleepWhileEquals(std::atomic<std::uint32_t>& word, std::uint32_t val
 #endif
 }
 
-inline void WakeSleepers([[maybe_unused]] std::atomic<std::uint32_t>& word, [[maybe_unused]] int count) {
+// Out of line and cold, like every path a lock takes only when it is
+// fought over: the common path then keeps few registers to save.
+[[gnu::noinline, gnu::cold]] inline void WakeSleepers([[maybe_unused]] std::atomic<std::uint32_t>& word,
+                                                      [[maybe_unused]] int count) {
 #if defined(__linux__)
     syscall(SYS_futex, reinterpret_cast<std::uint32_t*>(&word), FUTEX_WAKE_PRIVATE, count, nullptr, nullptr, 0);
 #endif
@@ -155,11 +172,16 @@ inline void ReleaseWordToAll(std::atomic<std::uint32_t>& held) {
 class WordMutex {
 public:
     void lock() {
-        if (!TryLockWord(held_)) LockWordContended(held_, sleepers_, [] { return true; });
+        if (!TryLockWord(held_)) [[unlikely]]
+            LockContended();
     }
     void unlock() { UnlockWord(held_, sleepers_); }
 
 private:
+    [[gnu::noinline, gnu::cold]] void LockContended() {
+        LockWordContended(held_, sleepers_, [] { return true; });
+    }
+
     std::atomic<std::uint32_t> held_{0};
     std::atomic<std::uint32_t> sleepers_{0};
 };
