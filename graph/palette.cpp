@@ -13,6 +13,7 @@
 #include <lumenbox/win/user.h>
 
 #include "graph/drawing_call.h"
+#include "graph/nearest_entry_memo.h"
 #include "graph/palette.h"
 #include "graph/recording.h"
 

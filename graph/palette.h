@@ -26,12 +26,4 @@ void MatchStandardColors();
 // window without palette.
 void LoadStandardColors();
 
-// GetNearestPaletteIndex(GraphPalette, colour), remembered per colour until
-// the palette changes (graph/nearest_entry_memo.cpp).
-std::uint32_t NearestGraphPaletteEntry(win::COLORREF colour);
-
-// Every change of GraphPalette's entries calls this, so that the next read
-// asks the palette again.
-void ForgetNearestPaletteEntries();
-
 }  // namespace lumenbox

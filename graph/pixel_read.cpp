@@ -7,7 +7,7 @@
 #include <lumenbox/win/kernel.h>
 
 #include "graph/drawing_call.h"
-#include "graph/palette.h"
+#include "graph/nearest_entry_memo.h"
 
 namespace lumenbox {
 
