@@ -54,7 +54,10 @@ std::uint32_t DeviceColor(std::uint32_t colour) {
     // then the only sensible modulus, and it keeps the division defined.
     const std::uint32_t size =
         GraphState.PaletteSize != 0 ? GraphState.PaletteSize : GraphState.PaletteCapacity;
-    return win::PALETTEINDEX(static_cast<win::WORD>(colour % size));
+    // Every fill colour passes here: the usual power-of-two sizes take a
+    // mask rather than a division.
+    const std::uint32_t entry = (size & (size - 1)) == 0 ? colour & (size - 1) : colour % size;
+    return win::PALETTEINDEX(static_cast<win::WORD>(entry));
 }
 
 void SetPaletteColor(std::uint16_t entry, std::uint16_t red, std::uint16_t green, std::uint16_t blue) {
