@@ -30,22 +30,19 @@ bool IsLive(const CRITICAL_SECTION* section) {
     return section && section->Initialized.load(std::memory_order_acquire);
 }
 
-// Takes the lock word; false when the section was deleted while we waited,
-// in which case the caller holds nothing.
-[[gnu::noinline, gnu::cold]] bool AcquireContendedWord(CRITICAL_SECTION* section) {
-    return LockWordContended(section->State, section->Sleepers,
-                             [section] { return section->Initialized.load(std::memory_order_acquire); });
-}
-
-bool AcquireWord(CRITICAL_SECTION* section) {
-    if (TryLockWord(section->State)) [[likely]]
-        return true;
-    return AcquireContendedWord(section);
-}
-
 void BecomeOwner(CRITICAL_SECTION* section, std::uintptr_t self) {
     section->OwningThread.store(self, std::memory_order_relaxed);
     section->RecursionCount = 1;
+}
+
+// The wait for a section another thread holds, out of line and cold, and
+// finding its own token again, so that the uncontended enter keeps nothing
+// across a call.
+[[gnu::noinline, gnu::cold]] void EnterContended(CRITICAL_SECTION* section) {
+    const bool acquired = LockWordContended(section->State, section->Sleepers, [section] {
+        return section->Initialized.load(std::memory_order_acquire);
+    });
+    if (acquired) BecomeOwner(section, SelfToken());
 }
 
 }  // namespace
@@ -65,7 +62,10 @@ void EnterCriticalSection(CRITICAL_SECTION* section) {
         ++section->RecursionCount;
         return;
     }
-    if (AcquireWord(section)) BecomeOwner(section, self);
+    if (TryLockWord(section->State)) [[likely]]
+        BecomeOwner(section, self);
+    else
+        EnterContended(section);
 }
 
 BOOL TryEnterCriticalSection(CRITICAL_SECTION* section) {

@@ -126,17 +126,34 @@ inline void SleepWhileHeld(std::atomic<std::uint32_t>& held, std::atomic<std::ui
     sleepers.fetch_sub(1, std::memory_order_relaxed);
 }
 
-inline void UnlockWord(std::atomic<std::uint32_t>& held, std::atomic<std::uint32_t>& sleepers) {
+// The release where every sleeper orders itself with membarrier: a plain
+// store, then a plain read of the sleeper count.
+inline void UnlockWordExpedited(std::atomic<std::uint32_t>& held, std::atomic<std::uint32_t>& sleepers) {
+    held.store(0, std::memory_order_release);
+    // Only the compiler must keep the read after the store; a sleeper's
+    // membarrier orders them on the processor.
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    if (sleepers.load(std::memory_order_relaxed) != 0) WakeSleepers(held, 1);
+}
+
+// The release before the decision is known, or where the kernel refused
+// membarrier: out of line, so that the common release keeps nothing across
+// a call.
+[[gnu::noinline]] inline void UnlockWordUndecided(std::atomic<std::uint32_t>& held,
+                                                  std::atomic<std::uint32_t>& sleepers) {
     if (ExpeditedBarrierRegistered()) {
-        held.store(0, std::memory_order_release);
-        // Only the compiler must keep the read after the store; a sleeper's
-        // membarrier orders them on the processor.
-        std::atomic_signal_fence(std::memory_order_seq_cst);
-        if (sleepers.load(std::memory_order_relaxed) != 0) WakeSleepers(held, 1);
+        UnlockWordExpedited(held, sleepers);
         return;
     }
     held.exchange(0, std::memory_order_seq_cst);
     if (sleepers.load(std::memory_order_seq_cst) != 0) WakeSleepers(held, 1);
+}
+
+inline void UnlockWord(std::atomic<std::uint32_t>& held, std::atomic<std::uint32_t>& sleepers) {
+    if (ExpeditedBarrierState.load(std::memory_order_relaxed) == 1) [[likely]]
+        UnlockWordExpedited(held, sleepers);
+    else
+        UnlockWordUndecided(held, sleepers);
 }
 
 // Takes the word after a failed TryLockWord; gives up (returning false,
