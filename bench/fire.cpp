@@ -1,8 +1,8 @@
 // How fast the fire burns through the library, against the same pixel work
-// in plain memory. Runs on the headless display only (nothing is presented,
-// so the figures are the library's own cost); the display is chosen before
-// main, so start it with LUMENBOX_DISPLAY=headless, as the run_bench_fire
-// target does.
+// in plain memory. Runs on the headless display only (it copies no pixels
+// unless a recording wants them, so the figures are the library's own cost);
+// the display is chosen before main, so start it with
+// LUMENBOX_DISPLAY=headless, as the run_bench_fire target does.
 //
 // Prints Google Benchmark's table, then frames per second of each frame,
 // their ratio, and the cost per call of ReadPixel and of a SetFillMode and
