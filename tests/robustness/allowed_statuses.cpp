@@ -80,6 +80,7 @@ constexpr std::array<StatusRule, CallCount> Rules = {{
     /* PutKey */ {Keeps, Keeps},
     /* PutExtendedKey */ {Keeps, Keeps},
     /* ResetKeyQueue */ {Keeps, Keeps},
+    /* EndKeyQueueWindow */ {Keeps, Keeps},
     /* AdvanceKeyIndex */ {Keeps, Keeps},
     /* InstallKeyboard */ {Keeps, Keeps},
     /* KeyMessageHandler */ {Keeps, Keeps},
@@ -91,6 +92,10 @@ constexpr std::array<StatusRule, CallCount> Rules = {{
     /* PointerButtons */ {Keeps, Keeps},
     /* PointerEventsDropped */ {Keeps, Keeps},
     /* PutPointerEvent */ {Keeps, Keeps},
+    /* ResetPointerQueue */ {Keeps, Keeps},
+    /* EndPointerQueueWindow */ {Keeps, Keeps},
+    /* KeepPointerPosition */ {Keeps, Keeps},
+    /* KeepPointerButtons */ {Keeps, Keeps},
     /* SeedRandom */ {Keeps, Keeps},
     /* RandomBelow */ {Keeps, Keeps},
 }};

@@ -21,9 +21,10 @@ constexpr std::array<const char*, CallCount> Names = {
     "ClearGraphics",    "FinishGLDrawing",   "SavePicture",
     "StartRecording",   "StopRecording",
     "KeyWaiting",       "NextKey",           "PutKey",            "PutExtendedKey",        "ResetKeyQueue",
-    "AdvanceKeyIndex",  "InstallKeyboard",   "KeyMessageHandler", "TranslateKeyDown",
+    "EndKeyQueueWindow", "AdvanceKeyIndex",  "InstallKeyboard",   "KeyMessageHandler", "TranslateKeyDown",
     "PointerEventWaiting", "NextPointerEvent", "PointerPosition", "PointerButtons", "PointerEventsDropped",
-    "PutPointerEvent",  "SeedRandom",
+    "PutPointerEvent",  "ResetPointerQueue", "EndPointerQueueWindow", "KeepPointerPosition", "KeepPointerButtons",
+    "SeedRandom",
     "RandomBelow",
 };
 

@@ -78,6 +78,7 @@ enum class Call : std::uint8_t {
     PutKey,
     PutExtendedKey,
     ResetKeyQueue,
+    EndKeyQueueWindow,
     AdvanceKeyIndex,
     InstallKeyboard,
     KeyMessageHandler,
@@ -89,6 +90,10 @@ enum class Call : std::uint8_t {
     PointerButtons,
     PointerEventsDropped,
     PutPointerEvent,
+    ResetPointerQueue,
+    EndPointerQueueWindow,
+    KeepPointerPosition,
+    KeepPointerButtons,
     // Random numbers.
     SeedRandom,
     RandomBelow,

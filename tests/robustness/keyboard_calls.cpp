@@ -116,6 +116,9 @@ CallOutcome PerformKeyboardCall(Call call, ChoiceSource& choices, const Session&
     case Call::ResetKeyQueue:
         ResetKeyQueue();
         return Made(call, "ResetKeyQueue()", KeyWaiting() && !session.open ? "keys left after the reset" : "");
+    case Call::EndKeyQueueWindow:
+        EndKeyQueueWindow();
+        return Made(call, "EndKeyQueueWindow()");
     case Call::AdvanceKeyIndex: return AdvanceKeyIndexCall(choices);
     case Call::InstallKeyboard:
         InstallKeyboard();
@@ -131,7 +134,11 @@ CallOutcome PerformKeyboardCall(Call call, ChoiceSource& choices, const Session&
     case Call::PointerPosition:
     case Call::PointerButtons:
     case Call::PointerEventsDropped:
-    case Call::PutPointerEvent: return PerformPointerCall(call, choices, session);
+    case Call::PutPointerEvent:
+    case Call::ResetPointerQueue:
+    case Call::EndPointerQueueWindow:
+    case Call::KeepPointerPosition:
+    case Call::KeepPointerButtons: return PerformPointerCall(call, choices, session);
     default: return Made(call, std::string(CallName(call)) + ": not a keyboard call", "engine fault");
     }
 }

@@ -78,6 +78,24 @@ CallOutcome PerformPointerCall(Call call, ChoiceSource& choices, const Session& 
         return Made(call, CallText("PutPointerEvent", event.Kind, event.Button, event.X, event.Y, event.Wheel,
                                    event.Modifiers));
     }
+    case Call::ResetPointerQueue:
+        ResetPointerQueue();
+        return Made(call, "ResetPointerQueue()", PointerEventWaiting() && !session.open ? "events left after the reset" : "");
+    case Call::EndPointerQueueWindow:
+        EndPointerQueueWindow();
+        return Made(call, "EndPointerQueueWindow()");
+    case Call::KeepPointerPosition: {
+        const std::int16_t x = EdgeInt16(choices);
+        const std::int16_t y = EdgeInt16(choices);
+        KeepPointerPosition(x, y);
+        return Made(call, CallText("KeepPointerPosition", x, y));
+    }
+    case Call::KeepPointerButtons: {
+        // The window thread keeps only the three buttons' bits.
+        const auto buttons = static_cast<std::uint8_t>(choices.Below(8));
+        KeepPointerButtons(buttons);
+        return Made(call, CallText("KeepPointerButtons", buttons));
+    }
     default: return Made(call, std::string(CallName(call)) + ": not a pointer call", "engine fault");
     }
 }
