@@ -20,13 +20,13 @@ namespace lumenbox::drawing_tests {
 
 namespace headless = display::headless;
 
-inline constexpr std::int16_t TwoColourKind = 1;
-inline constexpr std::int16_t SixteenColourKind = 2;
-inline constexpr std::int16_t PaletteKind = 3;
-inline constexpr std::int16_t DirectKind = 9;
+using test_support::DirectKind;
+using test_support::PaletteKind;
+using test_support::SixteenColourKind;
+using test_support::Status;
+using test_support::TwoColourKind;
 inline constexpr std::int16_t Size640x480 = 4;
 
-inline std::int16_t Status() { return GraphState.GraphStatus.load(); }
 
 // Opens a 640 x 480 window of the kind; fails the test unless it is ready.
 inline void OpenWindow(std::int16_t kind) {

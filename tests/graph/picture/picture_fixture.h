@@ -21,13 +21,13 @@ namespace lumenbox::picture_tests {
 
 namespace fs = std::filesystem;
 
-inline constexpr std::int16_t TwoColourKind = 1;
-inline constexpr std::int16_t SixteenColourKind = 2;
-inline constexpr std::int16_t PaletteKind = 3;
-inline constexpr std::int16_t DirectKind = 9;
+using test_support::DirectKind;
+using test_support::PaletteKind;
+using test_support::SixteenColourKind;
+using test_support::Status;
+using test_support::TwoColourKind;
 inline constexpr std::int16_t Size320x200 = 1;
 
-inline std::int16_t Status() { return GraphState.GraphStatus.load(); }
 
 // The names in a folder, sorted; empty for a folder that is not there.
 inline std::vector<std::string> FolderEntries(const fs::path& folder) {

@@ -24,13 +24,14 @@ namespace {
 namespace headless = display::headless;
 using std::chrono::milliseconds;
 
-constexpr std::int16_t PaletteKind = 3;
-constexpr std::int16_t DirectKind = 9;
+using test_support::DirectKind;
+using test_support::PaletteKind;
+using test_support::Status;
+
 constexpr std::int16_t Size640x480 = 4;
 constexpr int Width = 640;
 constexpr int Height = 480;
 
-std::int16_t Status() { return GraphState.GraphStatus.load(); }
 headless::WindowId Window() { return headless::IdOf(GraphState.GraphWindow.load()); }
 
 // Drawing reaches the window surface on the window thread too (a palette
