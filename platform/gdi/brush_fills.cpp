@@ -65,22 +65,9 @@ void PaintPattern(const DrawTarget& target, const BrushPattern& pattern, const R
 
 }  // namespace
 
-// Long runs of 8- and 32-bit pixels fill in place, a whole block at a time;
-// the other depths go row by row through their format.
 void PaintSolidRows(const DrawTarget& target, std::uint32_t value, const RECT& area) {
     const PixelView& view = target.view;
-    const auto width = static_cast<std::size_t>(area.right - area.left);
-    const int rows = area.bottom - area.top;
-    switch (view.format->bitsPerPixel) {
-        case 8:
-            FillByteRuns(view.Row(area.top) + area.left, view.pitch, rows, width, static_cast<std::uint8_t>(value));
-            return;
-        case 32:
-            FillWordRuns(view.Row(area.top) + std::ptrdiff_t{area.left} * 4, view.pitch, rows, width, value);
-            return;
-        default:
-            for (int y = area.top; y < area.bottom; ++y) view.format->fill(view.Row(y), area.left, area.right, value);
-    }
+    for (int y = area.top; y < area.bottom; ++y) view.format->fill(view.Row(y), area.left, area.right, value);
 }
 
 void PaintWithBrush(const DrawTarget& target, const DeviceContext& dc, const Brush& brush, const RECT& area) {

@@ -12,25 +12,26 @@ namespace lumenbox::win::detail {
 // the brush is copied.
 void PaintWithBrush(const DrawTarget& target, const DeviceContext& dc, const Brush& brush, const RECT& area);
 
-// The same for one pixel value (a solid brush, or FillRect's system colours).
+// The same for one pixel value on the depths below 8 bits and the 16- and
+// 24-bit ones: row by row through the target's format.
 void PaintSolidRows(const DrawTarget& target, std::uint32_t value, const RECT& area);
 
-// PaintSolidRows, with the small blocks of 8- and 32-bit targets that a
-// drawing program fills thousands of times a frame painted inline: a call
-// and a dispatch on the depth cost more than their few stores.
+// The same for one pixel value (a solid brush, or FillRect's system colours)
+// on any target. 8- and 32-bit targets, where a drawing program fills small
+// blocks thousands of times a frame, are painted in place, whole blocks at a
+// time: a call and a dispatch per row would cost more than the stores.
 inline void PaintSolid(const DrawTarget& target, std::uint32_t value, const RECT& area) {
     const PixelView& view = target.view;
     const auto width = static_cast<std::size_t>(area.right - area.left);
     const int rows = area.bottom - area.top;
-    const int bits = view.format->bitsPerPixel;
-    if (bits == 8 && width <= kShortRunBytes) {
-        StoreShortRuns(view.Row(area.top) + area.left, view.pitch, rows, width,
-                       RepeatedValue::OfByte(static_cast<std::uint8_t>(value)));
-    } else if (bits == 32 && width * 4 <= kShortRunBytes) {
-        StoreShortRuns(view.Row(area.top) + std::ptrdiff_t{area.left} * 4, view.pitch, rows, width * 4,
-                       RepeatedValue::OfWord(value));
-    } else {
-        PaintSolidRows(target, value, area);
+    switch (view.format->bitsPerPixel) {
+        case 8:
+            FillByteRuns(view.Row(area.top) + area.left, view.pitch, rows, width, static_cast<std::uint8_t>(value));
+            return;
+        case 32:
+            FillWordRuns(view.Row(area.top) + std::ptrdiff_t{area.left} * 4, view.pitch, rows, width, value);
+            return;
+        default: PaintSolidRows(target, value, area);
     }
 }
 
