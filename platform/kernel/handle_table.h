@@ -31,19 +31,24 @@ public:
 
     // Stores the object and returns its handle value (never 0).
     std::uintptr_t Insert(std::unique_ptr<Object> object) {
-        std::uint32_t index;
-        if (!free_.empty()) {
-            index = free_.back();
-            free_.pop_back();
-        } else {
-            index = static_cast<std::uint32_t>(slots_.size());
-            slots_.push_back(Slot{});
-        }
+        if (const std::uintptr_t handle = InsertIntoFreeSlot(object)) return handle;
+        const auto index = static_cast<std::uint32_t>(slots_.size());
+        slots_.push_back(Slot{});
         Slot& slot = slots_[index];
         slot.object = std::move(object);
-        slot.handle = Encode(index, slot.generation);
-        ++live_;
-        return slot.handle;
+        return Occupy(slot, index);
+    }
+
+    // Stores a non-null object in a freed slot and returns its handle value,
+    // leaving `object` null; 0, with `object` untouched, when no slot is
+    // free. Allocates nothing and calls nothing.
+    std::uintptr_t InsertIntoFreeSlot(std::unique_ptr<Object>& object) {
+        if (freeHead_ == kNoSlot) return 0;
+        const std::uint32_t index = freeHead_;
+        Slot& slot = slots_[index];
+        freeHead_ = slot.nextFree;
+        slot.object.swap(object);  // a free slot holds null, so nothing is destroyed
+        return Occupy(slot, index);
     }
 
     // The object a handle designates, or nullptr for a stale, foreign or
@@ -55,14 +60,24 @@ public:
 
     // Removes the object and returns it; nullptr if the handle is not live.
     std::unique_ptr<Object> Erase(std::uintptr_t handle) {
+        std::unique_ptr<Object> object;
+        EraseInto(handle, object);
+        return object;
+    }
+
+    // Removes the object into `out`, which must be null; false, with
+    // nothing changed, if the handle is not live. Allocates nothing and
+    // calls nothing.
+    bool EraseInto(std::uintptr_t handle, std::unique_ptr<Object>& out) {
         Slot* slot = const_cast<Slot*>(SlotOf(handle));
-        if (!slot) return nullptr;
-        std::unique_ptr<Object> object = std::move(slot->object);
+        if (!slot) return false;
+        out.swap(slot->object);
         slot->handle = 0;
         slot->generation = NextGeneration(slot->generation);
-        free_.push_back(static_cast<std::uint32_t>(slot - slots_.data()));
+        slot->nextFree = freeHead_;
+        freeHead_ = static_cast<std::uint32_t>(slot - slots_.data());
         --live_;
-        return object;
+        return true;
     }
 
     std::size_t Size() const { return live_; }
@@ -81,7 +96,19 @@ private:
         std::unique_ptr<Object> object;
         std::uintptr_t handle = 0;  // the live object's handle; 0 while free
         std::uintptr_t generation = 1;
+        std::uint32_t nextFree = 0;  // while free: the slot freed before it
     };
+    static_assert(sizeof(Slot) == 32);
+
+    // The end of the free list. Freed slots form a list through the slots
+    // themselves, the last freed first, so freeing one never allocates.
+    static constexpr std::uint32_t kNoSlot = ~std::uint32_t{0};
+
+    std::uintptr_t Occupy(Slot& slot, std::uint32_t index) {
+        slot.handle = Encode(index, slot.generation);
+        ++live_;
+        return slot.handle;
+    }
 
     // Layout, low bits first: 20 bits slot number + 1, 4 bits tag, the rest
     // generation.
@@ -113,7 +140,7 @@ private:
 
     std::uintptr_t tag_;
     std::vector<Slot> slots_;
-    std::vector<std::uint32_t> free_;
+    std::uint32_t freeHead_ = kNoSlot;
     std::size_t live_ = 0;
 };
 
