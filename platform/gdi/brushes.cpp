@@ -32,30 +32,54 @@ std::unique_ptr<const BrushPattern> CopyPattern(Bitmap& bitmap) {
 
 // A spare brush made over, or a new one. GDI mutex held.
 std::unique_ptr<GdiObject> TakeBrush(GdiState& gdi, const LOGBRUSH& record) {
-    std::vector<std::unique_ptr<GdiObject>>& spares = gdi.spareBrushes;
-    if (spares.empty()) return std::make_unique<Brush>(record);
-    std::unique_ptr<GdiObject> brush = std::move(spares.back());
-    spares.pop_back();
+    SpareBrushes& spares = gdi.spareBrushes;
+    if (spares.Empty()) return std::make_unique<Brush>(record);
+    std::unique_ptr<GdiObject> brush = std::move(spares.Newest());
+    --spares.count;
     static_cast<Brush&>(*brush).record = record;
     return brush;
 }
 
-}  // namespace
+bool ValidRecord(const LOGBRUSH& record) {
+    const UINT style = record.lbStyle;
+    if (style != BS_SOLID && style != BS_NULL && style != BS_HATCHED && style != BS_PATTERN) return false;
+    return style != BS_HATCHED || IsHatchStyle(record.lbHatch);
+}
 
-HBRUSH CreateBrushIndirect(const LOGBRUSH* record) {
-    if (!record) return nullptr;
-    const UINT style = record->lbStyle;
-    if (style != BS_SOLID && style != BS_NULL && style != BS_HATCHED && style != BS_PATTERN) return nullptr;
-    if (style == BS_HATCHED && !IsHatchStyle(record->lbHatch)) return nullptr;
-    GdiLock lock;
-    GdiState& gdi = lock.State();
+// CreateBrushIndirect of a valid record, the GDI mutex held by the caller;
+// gives it back.
+[[gnu::noinline]] HBRUSH CreateBrushHeld(GdiState& gdi, const LOGBRUSH* record) {
+    std::lock_guard<WordMutex> lock(gdi.mutex, std::adopt_lock);
     std::unique_ptr<GdiObject> brush = TakeBrush(gdi, *record);
-    if (style == BS_PATTERN) {
+    if (record->lbStyle == BS_PATTERN) {
         Bitmap* bitmap = Find<Bitmap>(gdi, record->lbHatch);
         if (!bitmap) return nullptr;
         static_cast<Brush&>(*brush).pattern = CopyPattern(*bitmap);
     }
     return MakeHandle<HBRUSH>(Adopt(gdi, std::move(brush)));
+}
+
+}  // namespace
+
+// A brush without a pattern, made over from a spare into a freed slot, is
+// created without a call: a drawing program makes one per filled block.
+HBRUSH CreateBrushIndirect(const LOGBRUSH* record) {
+    if (!record || !ValidRecord(*record)) return nullptr;
+    GdiState* const gdi = TryLockGdi();
+    if (!gdi) [[unlikely]]
+        return LockGdiThen<CreateBrushHeld>(record);
+    SpareBrushes& spares = gdi->spareBrushes;
+    if (record->lbStyle == BS_PATTERN || spares.Empty()) [[unlikely]]
+        return CreateBrushHeld(*gdi, record);
+    std::unique_ptr<GdiObject>& spare = spares.Newest();
+    GdiObject& brush = *spare;
+    static_cast<Brush&>(brush).record = *record;
+    const std::uintptr_t handle = gdi->objects.InsertIntoFreeSlot(spare);
+    if (handle == 0) [[unlikely]]
+        return CreateBrushHeld(*gdi, record);
+    --spares.count;
+    brush.handle = handle;
+    return gdi->mutex.UnlockReturning(MakeHandle<HBRUSH>(handle));
 }
 
 }  // namespace lumenbox::win

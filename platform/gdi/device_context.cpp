@@ -66,6 +66,17 @@ HGDIOBJ SelectInto(DeviceContext& dc, GdiObject& object) {
     }
 }
 
+// SelectObject with any object, the GDI mutex held by the caller; gives it
+// back. Pens and brushes, which a drawing program changes for nearly every
+// shape, are selected without a call by SelectObject itself.
+[[gnu::noinline]] HGDIOBJ SelectObjectHeld(GdiState& gdi, HDC handle, HGDIOBJ object) {
+    std::lock_guard<WordMutex> lock(gdi.mutex, std::adopt_lock);
+    DeviceContext* dc = Find<DeviceContext>(gdi, handle);
+    GdiObject* target = FindAny(gdi, object);
+    if (!dc || !target) return nullptr;
+    return SelectInto(*dc, *target);
+}
+
 }  // namespace
 
 }  // namespace lumenbox::win::detail
@@ -104,12 +115,20 @@ HGDIOBJ GetCurrentObject(HDC handle, UINT type) {
 }
 
 HGDIOBJ SelectObject(HDC handle, HGDIOBJ object) {
-    GdiLock lock;
-    const GdiState& gdi = lock.State();
-    DeviceContext* dc = Find<DeviceContext>(gdi, handle);
-    GdiObject* target = FindAny(gdi, object);
-    if (!dc || !target) return nullptr;
-    return SelectInto(*dc, *target);
+    GdiState* const gdi = TryLockGdi();
+    if (!gdi) [[unlikely]]
+        return LockGdiThen<SelectObjectHeld>(handle, object);
+    DeviceContext* dc = Find<DeviceContext>(*gdi, handle);
+    GdiObject* target = FindAny(*gdi, object);
+    if (!dc || !target) [[unlikely]]
+        return SelectObjectHeld(*gdi, handle, object);
+    HGDIOBJ previous;
+    switch (target->type) {
+        case OBJ_PEN: previous = HandleOf(Replace(dc->pen, static_cast<Pen*>(target))); break;
+        case OBJ_BRUSH: previous = HandleOf(Replace(dc->brush, static_cast<Brush*>(target))); break;
+        default: return SelectObjectHeld(*gdi, handle, object);
+    }
+    return gdi->mutex.UnlockReturning(previous);
 }
 
 }  // namespace lumenbox::win

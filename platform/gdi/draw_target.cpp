@@ -34,25 +34,10 @@ void ResolvePixels(DeviceContext& dc) {
     resolved.bounds = SurfaceBounds(dc);
 }
 
-namespace {
-
-// index mod size, without a division for the usual power-of-two tables.
-std::size_t Wrap(std::size_t index, std::size_t size) {
-    return (size & (size - 1)) == 0 ? index & (size - 1) : index % size;
-}
-
-}  // namespace
-
 std::uint32_t PixelValueOf(const DrawTarget& target, COLORREF colour) {
-    if (target.table) {
-        if (IsPaletteIndex(colour)) return static_cast<std::uint32_t>(Wrap(PaletteIndexOf(colour), target.table->Size()));
-        return target.table->Nearest(RgbFromColorref(colour));
-    }
-    if (IsPaletteIndex(colour)) {
-        const ColourTable& entries = target.palette->colours;
-        return entries.At(Wrap(PaletteIndexOf(colour), entries.Size()));
-    }
-    return RgbFromColorref(colour);
+    std::uint32_t value;
+    if (PixelValueWithoutSearch(target.table, target.palette, colour, value)) return value;
+    return target.table->Nearest(RgbFromColorref(colour));
 }
 
 }  // namespace lumenbox::win::detail

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
 
 #include "platform/gdi/gdi_objects.h"
@@ -34,14 +35,20 @@ inline RECT Intersect(const RECT& a, const RECT& b) {
 }
 inline bool IsEmpty(const RECT& r) { return r.right <= r.left || r.bottom <= r.top; }
 
+// Whether dc.pixels describes what the DC holds now. The DC must not be the
+// screen's.
+inline bool PixelsResolved(const DeviceContext& dc) {
+    const std::uintptr_t key = dc.kind == DcKind::Memory ? dc.bitmap->handle : ResolvedPixels::kSurface;
+    return dc.pixels.key == key;
+}
+
 // The DC's target; false when it has no pixels (a screen DC draws nothing).
 // Inline, as every pixel call asks for it: the work is in ResolvePixels,
 // once per selected bitmap.
 inline bool TargetOf(DeviceContext& dc, DrawTarget& target) {
     if (dc.kind == DcKind::Screen) return false;
     const ResolvedPixels& resolved = dc.pixels;
-    const std::uintptr_t key = dc.kind == DcKind::Memory ? dc.bitmap->handle : ResolvedPixels::kSurface;
-    if (resolved.key != key) ResolvePixels(dc);
+    if (!PixelsResolved(dc)) ResolvePixels(dc);
     target.view = resolved.view;
     target.table = resolved.table;
     target.surface = resolved.surface;
@@ -54,9 +61,18 @@ inline bool TargetOf(DeviceContext& dc, DrawTarget& target) {
 // screen's. For calls that touch one pixel and need nothing else of a
 // DrawTarget.
 inline const ResolvedPixels& CurrentPixels(DeviceContext& dc) {
-    const std::uintptr_t key = dc.kind == DcKind::Memory ? dc.bitmap->handle : ResolvedPixels::kSurface;
-    if (dc.pixels.key != key) ResolvePixels(dc);
+    if (!PixelsResolved(dc)) ResolvePixels(dc);
     return dc.pixels;
+}
+
+// Whether the DC's pixels are 8 or 32 bits a pixel and already resolved:
+// the depths and the state in which the calls a drawing program makes most
+// read and write them in place, without a call. The DC must not be the
+// screen's.
+inline bool InPlaceDepth(const DeviceContext& dc) {
+    if (!PixelsResolved(dc)) return false;
+    const unsigned depth = dc.pixels.view.format->bitsPerPixel;
+    return depth == 8 || depth == 32;
 }
 
 // Whether (x, y) is inside the DC's surface and clip region.
@@ -80,6 +96,30 @@ inline std::uint32_t StoredValue(const PixelView& view, int x, int y) {
 
 // The DC's surface bounds (0, 0, width, height), whether or not it draws.
 RECT SurfaceBounds(const DeviceContext& dc);
+
+// index mod size, without a division for the usual power-of-two tables.
+inline std::size_t WrapIndex(std::size_t index, std::size_t size) {
+    return (size & (size - 1)) == 0 ? index & (size - 1) : index % size;
+}
+
+// PixelValueOf for every colour but a COLORREF on an indexed target, which
+// needs a search of the colour table (false, `value` untouched). Inline: a
+// fill's colour resolves without a call.
+inline bool PixelValueWithoutSearch(const ColourTable* table, const Palette* palette, COLORREF colour,
+                                    std::uint32_t& value) {
+    if (table) {
+        if (!IsPaletteIndex(colour)) return false;
+        value = static_cast<std::uint32_t>(WrapIndex(PaletteIndexOf(colour), table->Size()));
+        return true;
+    }
+    if (IsPaletteIndex(colour)) {
+        const ColourTable& entries = palette->colours;
+        value = entries.At(WrapIndex(PaletteIndexOf(colour), entries.Size()));
+        return true;
+    }
+    value = RgbFromColorref(colour);
+    return true;
+}
 
 // The stored pixel value of a colour handed to this DC: PALETTEINDEX(i) is
 // index i (modulo the table size) on an indexed target and entry i of the

@@ -7,9 +7,15 @@
 
 namespace lumenbox::win::detail {
 
-GdiState::GdiState() {
-    spareBrushes.reserve(kSpareBrushLimit);
-    CreateStockObjects(*this);
+GdiState::GdiState() { CreateStockObjects(*this); }
+
+GdiState& MakeGdiState() {
+    static GdiState* const state = [] {
+        auto* const made = new GdiState();
+        MadeGdiState.store(made, std::memory_order_release);
+        return made;
+    }();
+    return *state;
 }
 
 std::uintptr_t Adopt(std::unique_ptr<GdiObject> object) { return Adopt(Gdi(), std::move(object)); }

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -163,6 +164,22 @@ struct StockObjects {
     Bitmap* monoBitmap = nullptr;  // what a new memory DC holds
 };
 
+// Deleted brushes without a pattern, kept for the next CreateBrushIndirect:
+// a program that makes and deletes a brush per filled block then never
+// allocates. A fixed array, so that keeping or taking one calls nothing.
+struct SpareBrushes {
+    static constexpr std::size_t kLimit = 16;
+    std::array<std::unique_ptr<GdiObject>, kLimit> brushes;
+    std::size_t count = 0;
+
+    bool Empty() const { return count == 0; }
+    bool Full() const { return count == kLimit; }
+    // The place the next kept brush goes: null, and not Full().
+    std::unique_ptr<GdiObject>& Vacancy() { return brushes[count]; }
+    // The brush taken next: not Empty().
+    std::unique_ptr<GdiObject>& Newest() { return brushes[count - 1]; }
+};
+
 struct GdiState {
     GdiState();
     // A lock word rather than std::mutex: a drawing program takes it a
@@ -170,18 +187,40 @@ struct GdiState {
     WordMutex mutex;
     HandleTable<GdiObject> objects{HandleTag::Gdi};
     StockObjects stock;
-    // Deleted solid brushes kept for the next CreateBrushIndirect: a program
-    // that makes and deletes a brush per filled block then never allocates.
-    std::vector<std::unique_ptr<GdiObject>> spareBrushes;
-    static constexpr std::size_t kSpareBrushLimit = 16;
+    SpareBrushes spareBrushes;
 };
 
+// The process's GDI state once the first GDI call has made it, else null:
+// the calls that run thousands of times a frame find it with one load.
+inline std::atomic<GdiState*> MadeGdiState{nullptr};
+
+// Makes the state, once; out of line, as it runs once.
+GdiState& MakeGdiState();
+
 // The process's GDI state. Never destroyed, so GDI calls made by late
-// atexit handlers still find it. Inline: every GDI call asks for it, several
-// times.
+// atexit handlers still find it. Inline: every GDI call asks for it.
 inline GdiState& Gdi() {
-    static GdiState* const state = new GdiState();
-    return *state;
+    GdiState* const state = MadeGdiState.load(std::memory_order_acquire);
+    return state ? *state : MakeGdiState();
+}
+
+// The GDI state with its mutex taken, when the state exists and the mutex is
+// free; otherwise null, with nothing taken. The calls a drawing program makes
+// thousands of times a frame try this first, so that their common case makes
+// no call and keeps nothing on the stack; anything else goes to their full
+// path through LockGdiThen.
+inline GdiState* TryLockGdi() {
+    GdiState* const state = MadeGdiState.load(std::memory_order_acquire);
+    return state && state->mutex.try_lock() ? state : nullptr;
+}
+
+// A call's full path: waits for the GDI mutex, then hands the state to
+// `Held`, which finds the mutex held and gives it back.
+template <auto Held, class... Args>
+[[gnu::noinline]] auto LockGdiThen(Args... args) {
+    GdiState& gdi = Gdi();
+    gdi.mutex.lock();
+    return Held(gdi, args...);
 }
 
 // Holds the GDI mutex for one call, and the state it guards: found once, as

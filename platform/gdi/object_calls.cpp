@@ -40,34 +40,54 @@ BITMAP DescriptionOf(Bitmap& bitmap) {
     return record;
 }
 
-// Keeps a deleted solid (or hatched, or null) brush for reuse; a pattern
-// brush is freed, taking its pattern with it. GDI mutex held.
-bool KeepAsSpare(GdiState& gdi, std::unique_ptr<GdiObject>& gone) {
-    if (gone->type != OBJ_BRUSH || static_cast<const Brush&>(*gone).pattern) return false;
-    std::vector<std::unique_ptr<GdiObject>>& spares = gdi.spareBrushes;
-    if (spares.size() >= GdiState::kSpareBrushLimit) return false;
-    gone->handle = 0;
-    spares.push_back(std::move(gone));
-    return true;
+// Whether a deleted object is kept for reuse: a brush without a pattern (a
+// pattern brush is freed, taking its pattern with it), while there is room.
+bool Keepable(const GdiState& gdi, const GdiObject& object) {
+    if (object.type != OBJ_BRUSH || static_cast<const Brush&>(object).pattern) return false;
+    return !gdi.spareBrushes.Full();
 }
 
-}  // namespace
+// Takes a live, unused, keepable brush out of the table into the spares.
+// Calls nothing.
+void KeepAsSpare(GdiState& gdi, GdiObject& brush) {
+    SpareBrushes& spares = gdi.spareBrushes;
+    gdi.objects.EraseInto(brush.handle, spares.Vacancy());
+    ++spares.count;
+    brush.handle = 0;
+}
 
-BOOL DeleteObject(HGDIOBJ handle) {
+// DeleteObject of any object, the GDI mutex held by the caller; gives it
+// back. An object it frees is freed after the mutex is released, so other
+// threads' calls need not wait for it.
+[[gnu::noinline]] BOOL DeleteObjectHeld(GdiState& gdi, HGDIOBJ handle) {
     std::unique_ptr<GdiObject> gone;
     {
-        GdiLock lock;
-        GdiState& gdi = lock.State();
+        std::lock_guard<WordMutex> lock(gdi.mutex, std::adopt_lock);
         GdiObject* object = FindAny(gdi, handle);
         if (!object || object->type == OBJ_DC || object->type == OBJ_MEMDC) return FALSE;
         if (object->stock) return TRUE;
         if (InUse(*object)) return FALSE;
-        gone = gdi.objects.Erase(object->handle);
-        if (KeepAsSpare(gdi, gone)) return TRUE;
+        if (Keepable(gdi, *object))
+            KeepAsSpare(gdi, *object);
+        else
+            gone = gdi.objects.Erase(object->handle);
     }
-    // Freed after the mutex is released, so other threads' calls need not
-    // wait for it.
     return TRUE;
+}
+
+}  // namespace
+
+// A brush deleted while no DC holds it, a drawing program's usual deletion,
+// is kept for reuse without a call.
+BOOL DeleteObject(HGDIOBJ handle) {
+    GdiState* const gdi = TryLockGdi();
+    if (!gdi) [[unlikely]]
+        return LockGdiThen<DeleteObjectHeld>(handle);
+    GdiObject* object = FindAny(*gdi, handle);
+    if (!object || object->stock || InUse(*object) || !Keepable(*gdi, *object)) [[unlikely]]
+        return DeleteObjectHeld(*gdi, handle);
+    KeepAsSpare(*gdi, *object);
+    return gdi->mutex.UnlockReturning(TRUE);
 }
 
 DWORD GetObjectType(HGDIOBJ handle) {

@@ -193,8 +193,35 @@ public:
             LockContended();
     }
     void unlock() { UnlockWord(held_, sleepers_); }
+    bool try_lock() { return TryLockWord(held_); }
+
+    // unlock(), then `result`. The release that must wake a sleeper, or that
+    // comes before the barrier decision, is a tail call out of line, so a
+    // caller whose own path calls nothing keeps nothing on the stack.
+    template <class T>
+    T UnlockReturning(T result) {
+        if (ExpeditedBarrierState.load(std::memory_order_relaxed) == 1) [[likely]] {
+            held_.store(0, std::memory_order_release);
+            std::atomic_signal_fence(std::memory_order_seq_cst);
+            if (sleepers_.load(std::memory_order_relaxed) == 0) [[likely]]
+                return result;
+            return WakeReturning(result);
+        }
+        return UnlockUndecidedReturning(result);
+    }
 
 private:
+    template <class T>
+    [[gnu::noinline, gnu::cold]] T WakeReturning(T result) {
+        WakeSleepers(held_, 1);
+        return result;
+    }
+    template <class T>
+    [[gnu::noinline]] T UnlockUndecidedReturning(T result) {
+        UnlockWordUndecided(held_, sleepers_);
+        return result;
+    }
+
     [[gnu::noinline, gnu::cold]] void LockContended() {
         LockWordContended(held_, sleepers_, [] { return true; });
     }
