@@ -2,7 +2,6 @@
 // so later drawing into (or deleting) the bitmap leaves the brush alone.
 #include <algorithm>
 #include <memory>
-#include <vector>
 
 #include "platform/gdi/gdi_objects.h"
 #include "platform/gdi/hatch_patterns.h"
