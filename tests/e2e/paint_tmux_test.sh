@@ -53,6 +53,12 @@ env -u DISPLAY -u WAYLAND_DISPLAY -u LUMENBOX_DISPLAY -u SDL_VIDEODRIVER -u TMUX
   fail "tmux did not start: $(cat "$work/tmux.log")"
 
 poll "$patience" mouse_reported || fail "paint did not turn the mouse reports on: modes $(mouse_modes)"
+# Pointer positions are relative to the view area paint set last, and paint
+# draws its strip in the whole canvas's: a click is only on the strip once
+# the strip is drawn. The sample at its right end (dark grey, in the top row
+# of cells) comes last, just before paint goes over to the picture's area.
+strip_drawn() { tmux_ capture-pane -e -p -t e2e | head -n 1 | grep -q '8;2;84;84;84'; }
+poll "$patience" strip_drawn || fail "paint did not draw its colour strip"
 sleep 0.5
 
 # The 640 x 480 canvas fills 107 columns from column 7 (counting from 1) and

@@ -20,7 +20,7 @@ readonly skipped=77
 here=$(cd "$(dirname "$0")" && pwd)
 readonly here
 
-for tool in Xvfb xdotool xwininfo convert; do
+for tool in Xvfb xdotool xwininfo convert import; do
   command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit "$skipped"; }
 done
 
@@ -85,6 +85,15 @@ right_click() {
   pause
 }
 
+# Pointer positions are relative to the view area paint set last, and paint
+# draws its strip in the whole canvas's: a click is only on the strip once
+# the strip is drawn. The sample at its right end (dark grey) comes last,
+# just before paint goes over to the picture's area.
+strip_drawn() {
+  import -window "$window" -crop "1x1+$((600 * scale))+$((4 * scale))" -depth 8 txt:- 2>/dev/null |
+    grep -q '#545454'
+}
+
 # One canvas pixel of the saved picture, as RRGGBB.
 pixel() { convert "$work/canvas.png" -crop "1x1+$1+$2" -depth 8 txt:- | grep -o '#[0-9A-F]\{6\}' | head -n 1 | tr -d '#'; }
 
@@ -108,6 +117,7 @@ paint_case() {
   scale=$(scale_of "$window")
   ((scale == $3)) || fail "$case_name: the window is shown $scale times over, not $3"
   timeout 5 xdotool windowfocus --sync "$window" || fail "the window did not take the keyboard focus"
+  poll "$patience" strip_drawn || fail "$case_name: paint did not draw its colour strip"
   sleep 0.5
 
   right_click 60 16          # the red swatch
