@@ -127,9 +127,13 @@ inline bool PixelValueWithoutSearch(const ColourTable* table, const Palette* pal
 // or itself.
 std::uint32_t PixelValueOf(const DrawTarget& target, COLORREF colour);
 
-// The COLORREF a stored pixel value shows.
+// The COLORREF a stored pixel value shows, given its colour table (none for
+// direct pixels).
+inline COLORREF ColorrefOfPixel(const ColourTable* table, std::uint32_t value) {
+    return ColorrefFromRgb(table ? table->At(value) : value);
+}
 inline COLORREF ColorrefOfPixel(const DrawTarget& target, std::uint32_t value) {
-    return ColorrefFromRgb(target.table ? target.table->At(value) : value);
+    return ColorrefOfPixel(target.table, value);
 }
 
 // Holds a window surface's mutex (taken after the GDI mutex) while pixels

@@ -38,10 +38,6 @@ bool WritePixel(DeviceContext& dc, int x, int y, COLORREF colour, COLORREF& show
     return true;
 }
 
-COLORREF ColourOfStored(const ResolvedPixels& pixels, std::uint32_t value) {
-    return ColorrefFromRgb(pixels.table ? pixels.table->At(value) : value);
-}
-
 // GetPixel on any DC, the GDI mutex held by the caller; gives it back.
 [[gnu::noinline]] COLORREF GetPixelHeld(GdiState& gdi, HDC handle, int x, int y) {
     std::lock_guard<WordMutex> lock(gdi.mutex, std::adopt_lock);
@@ -54,7 +50,7 @@ COLORREF ColourOfStored(const ResolvedPixels& pixels, std::uint32_t value) {
         SurfacePixelsLock lockedPixels(pixels.surface, false);
         value = StoredValue(pixels.view, x, y);
     }
-    return ColourOfStored(pixels, value);
+    return ColorrefOfPixel(pixels.table, value);
 }
 
 // Whether GetPixel's common case serves the DC: a memory DC, whose pixels
@@ -71,8 +67,8 @@ COLORREF GetPixel(HDC handle, int x, int y) {
     if (!dc || !ReadsInPlace(*dc)) [[unlikely]]
         return GetPixelHeld(*gdi, handle, x, y);
     const ResolvedPixels& pixels = dc->pixels;
-    const COLORREF colour = Visible(*dc, pixels, x, y) ? ColourOfStored(pixels, StoredValue(pixels.view, x, y))
-                                                       : CLR_INVALID;
+    const COLORREF colour =
+        Visible(*dc, pixels, x, y) ? ColorrefOfPixel(pixels.table, StoredValue(pixels.view, x, y)) : CLR_INVALID;
     return gdi->mutex.UnlockReturning(colour);
 }
 

@@ -127,13 +127,18 @@ inline void SleepWhileHeld(std::atomic<std::uint32_t>& held, std::atomic<std::ui
 }
 
 // The release where every sleeper orders itself with membarrier: a plain
-// store, then a plain read of the sleeper count.
-inline void UnlockWordExpedited(std::atomic<std::uint32_t>& held, std::atomic<std::uint32_t>& sleepers) {
+// store, then a plain read of the sleeper count. True when a sleeper is to
+// be woken.
+inline bool ReleaseWordExpedited(std::atomic<std::uint32_t>& held, std::atomic<std::uint32_t>& sleepers) {
     held.store(0, std::memory_order_release);
     // Only the compiler must keep the read after the store; a sleeper's
     // membarrier orders them on the processor.
     std::atomic_signal_fence(std::memory_order_seq_cst);
-    if (sleepers.load(std::memory_order_relaxed) != 0) WakeSleepers(held, 1);
+    return sleepers.load(std::memory_order_relaxed) != 0;
+}
+
+inline void UnlockWordExpedited(std::atomic<std::uint32_t>& held, std::atomic<std::uint32_t>& sleepers) {
+    if (ReleaseWordExpedited(held, sleepers)) WakeSleepers(held, 1);
 }
 
 // The release before the decision is known, or where the kernel refused
@@ -201,9 +206,7 @@ public:
     template <class T>
     T UnlockReturning(T result) {
         if (ExpeditedBarrierState.load(std::memory_order_relaxed) == 1) [[likely]] {
-            held_.store(0, std::memory_order_release);
-            std::atomic_signal_fence(std::memory_order_seq_cst);
-            if (sleepers_.load(std::memory_order_relaxed) == 0) [[likely]]
+            if (!ReleaseWordExpedited(held_, sleepers_)) [[likely]]
                 return result;
             return WakeReturning(result);
         }
